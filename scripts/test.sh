@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine, builds both trees and runs every test: the
+# portable core natively, the Win32 adapters and the program under Wine.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$here/scripts/setup.sh"
+
+. "$here/scripts/wine-env.sh"
+wine_prepare_prefix
+TARNWICK_OWN_DISPLAY=1 start_display
+trap stop_wine_and_display EXIT
+start_wine
+
+status=0
+echo "== native tests"
+(cd "$here/build/native" && ctest --output-on-failure) | tee "$here/build/native-ctest.log" || status=1
+echo "== Windows tests under Wine"
+(cd "$here/build/win" && ctest --output-on-failure) | tee "$here/build/win-ctest.log" || status=1
+
+# One closing line over both runs.
+passed=0; failed=0
+for log in "$here/build/native-ctest.log" "$here/build/win-ctest.log"; do
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
+  if [ -z "$line" ]; then status=1; continue; fi
+  f=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
+  t=$(echo "$line" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
+  passed=$((passed + t - f)); failed=$((failed + f))
+done
+((failed == 0)) || status=1
+echo "$passed passed, $failed failed"
+exit $status

@@ -1,0 +1,48 @@
+#pragma once
+// The scanner's only way to the file system. The Win32 implementation reads the
+// real disk; tests use an in-memory one that can make any query fail.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "scan/Text.h"
+
+namespace tarnwick {
+
+// Attribute bits as the platform reports them.
+constexpr std::uint32_t kAttrReadOnly = 0x1;
+constexpr std::uint32_t kAttrHidden = 0x2;
+constexpr std::uint32_t kAttrSystem = 0x4;
+constexpr std::uint32_t kAttrDirectory = 0x10;
+constexpr std::uint32_t kAttrArchive = 0x20;
+constexpr std::uint32_t kAttrReparsePoint = 0x400;
+
+// One name of a folder with what the enumeration itself said about it, so that
+// classifying and measuring an entry needs no further system call.
+struct DirEntry {
+  Str name;
+  std::uint32_t attributes = 0;          // 0 when they could not be read
+  std::optional<std::uint64_t> length;   // empty when it could not be read
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Every entry of `folder` (a folder path ending in "\"), "." and ".." left
+  // out, in the platform's order. False when the folder cannot be enumerated.
+  virtual bool ListFolder(const Str& folder, std::vector<DirEntry>& entries) = 0;
+
+  // Attribute bits of a file or folder, or nothing when they cannot be read.
+  virtual std::optional<std::uint32_t> Attributes(const Str& path) = 0;
+
+  // Length of a file in bytes, or nothing when it cannot be measured.
+  virtual std::optional<std::uint64_t> Length(const Str& path) = 0;
+
+  // Looks for the first normal file matching `pattern`. False only when the
+  // look-up itself fails (access denied, no medium, a malformed path); a
+  // pattern that matches nothing is no failure.
+  virtual bool ProbePattern(const Str& pattern) = 0;
+};
+
+}  // namespace tarnwick

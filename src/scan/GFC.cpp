@@ -1,0 +1,194 @@
+#include "scan/GFC.h"
+
+#include "scan/UserProc.h"
+
+// The three workers walk the tree with an explicit stack of folders instead
+// of recursing, so that a chain of thousands of nested folders cannot exhaust
+// the thread's stack. Each folder on the stack holds only its own name list,
+// so memory follows the depth of the tree, not its size.
+//
+// A folder that is a reparse point (junction, symbolic link, mount point) is
+// listed like any folder but never entered: a link back to an ancestor would
+// loop, and a link elsewhere would count the same bytes twice.
+
+namespace tarnwick {
+namespace {
+
+struct Folder {
+  Str path;
+  std::vector<DirEntry> entries;
+  size_t next = 0;
+};
+
+bool IsLink(const DirEntry& e) { return (e.attributes & kAttrReparsePoint) != 0; }
+
+Str ChildFolderPath(const Str& parent, const Str& name) { return AddBackslash(parent + name); }
+
+}  // namespace
+
+bool GFC::GFC_GetFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir) {
+  DestFiles.assign(1, Str());
+  cancelFlag_ = false;
+  return CollectFiles(Path, DestFiles, SearchSubDir);
+}
+
+void GFC::GFC_GetDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir) {
+  DestDirs.assign(1, Str());
+  cancelFlag_ = false;
+  CollectDirs(Path, DestDirs, SearchSubDir);
+}
+
+void GFC::GFC_GetFileCoAndSize(const Str& Path, double& Count, double& Size, double& DirCount) {
+  CountFilesAndSize(Path, Count, Size, DirCount);
+}
+
+void GFC::RaiseProgDirs(const Str& Path) {
+  if (events_ != nullptr) events_->ProgDirs(Path);
+}
+
+bool GFC::CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir) {
+  if (cancelFlag_) return true;
+  std::vector<Folder> stack(1);
+  stack[0].path = Path;
+  if (!fs_.ListFolder(Path, stack[0].entries)) return false;
+
+  while (!stack.empty()) {
+    Folder& top = stack.back();
+    if (top.next == top.entries.size()) {
+      RaiseProgDirs(top.path);
+      stack.pop_back();
+      continue;
+    }
+    const DirEntry& entry = top.entries[top.next++];
+    if (!IsFolder(entry.attributes)) {
+      DestFiles.push_back(top.path + entry.name);
+    } else if (SearchSubDir && !IsLink(entry) && !cancelFlag_) {
+      Folder child;
+      child.path = ChildFolderPath(top.path, entry.name);
+      // A folder that cannot be read fails the whole listing; the files
+      // already found stay with the caller.
+      if (!fs_.ListFolder(child.path, child.entries)) return false;
+      stack.push_back(std::move(child));
+    }
+  }
+  return true;
+}
+
+void GFC::CollectDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir) {
+  if (cancelFlag_) return;
+  std::vector<Folder> stack(1);
+  stack[0].path = Path;
+  if (!fs_.ListFolder(Path, stack[0].entries)) return;
+
+  while (!stack.empty()) {
+    Folder& top = stack.back();
+    if (top.next == top.entries.size()) {
+      Str finished = std::move(top.path);
+      stack.pop_back();
+      RaiseProgDirs(finished);
+      // A folder is listed after all of its own descendants.
+      if (!stack.empty()) DestDirs.push_back(std::move(finished));
+      continue;
+    }
+    const DirEntry& entry = top.entries[top.next++];
+    if (!IsFolder(entry.attributes)) continue;
+    Str childPath = ChildFolderPath(top.path, entry.name);
+    if (SearchSubDir && !IsLink(entry) && !cancelFlag_) {
+      Folder child;
+      child.path = std::move(childPath);
+      if (fs_.ListFolder(child.path, child.entries)) {
+        stack.push_back(std::move(child));
+        continue;
+      }
+      // An unreadable subfolder ends quietly and is still listed itself.
+      childPath = std::move(child.path);
+    }
+    DestDirs.push_back(std::move(childPath));
+  }
+}
+
+namespace {
+
+struct CountingFolder : Folder {
+  double files = 0;
+  double bytes = 0;
+  std::int64_t folders = 0;
+};
+
+}  // namespace
+
+void GFC::CountFilesAndSize(const Str& Path, double& Count, double& Size, double& DirCount) {
+  if (cancelFlag_) return;
+
+  std::vector<CountingFolder> stack(1);
+  stack[0].path = Path;
+  const bool topIsLink = (SafeGetAttr(fs_, Path) & kAttrReparsePoint) != 0;
+  if (!topIsLink && !fs_.ListFolder(Path, stack[0].entries)) {
+    Count = Size = DirCount = 0;
+    return;
+  }
+
+  // Adds a finished (or failed, all zeros) subfolder to the folder below it
+  // on the stack; the subfolder itself counts as one folder either way.
+  auto addToParent = [&stack](double files, double bytes, std::int64_t folders) {
+    CountingFolder& parent = stack.back();
+    parent.files += files;
+    parent.bytes += bytes;
+    parent.folders += 1 + folders;
+  };
+
+  while (!stack.empty()) {
+    CountingFolder& top = stack.back();
+    if (top.next == top.entries.size()) {
+      CountingFolder finished = std::move(top);
+      stack.pop_back();
+      bool cancel = false;
+      if (events_ != nullptr) {
+        events_->ProgFileSize(finished.path, finished.files, finished.bytes, cancel);
+      }
+      if (cancel) cancelFlag_ = true;
+      if (stack.empty()) {
+        Count = finished.files;
+        Size = finished.bytes;
+        DirCount = static_cast<double>(finished.folders);
+      } else {
+        addToParent(finished.files, finished.bytes, finished.folders);
+      }
+      continue;
+    }
+
+    const DirEntry& entry = top.entries[top.next++];
+    if (!IsFolder(entry.attributes)) {
+      if (!entry.length) {
+        // A file that cannot be measured makes its whole folder count as
+        // empty, without an event; the folder still counts in its parent.
+        stack.pop_back();
+        if (stack.empty()) {
+          Count = Size = DirCount = 0;
+        } else {
+          addToParent(0, 0, 0);
+        }
+        continue;
+      }
+      top.files += 1;
+      top.bytes += static_cast<double>(*entry.length);
+      continue;
+    }
+
+    if (cancelFlag_) {
+      // After a cancel the folders still in progress finish their own lists
+      // but enter no further folder.
+      addToParent(0, 0, 0);
+      continue;
+    }
+    CountingFolder child;
+    child.path = ChildFolderPath(top.path, entry.name);
+    if (!IsLink(entry) && !fs_.ListFolder(child.path, child.entries)) {
+      addToParent(0, 0, 0);
+      continue;
+    }
+    stack.push_back(std::move(child));
+  }
+}
+
+}  // namespace tarnwick

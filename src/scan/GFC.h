@@ -1,0 +1,61 @@
+#pragma once
+// The folder scanner: lists a folder's files and subfolders and counts a
+// folder's whole tree, reporting each finished folder to its one listener.
+#include <cstdint>
+#include <vector>
+
+#include "scan/FileSystem.h"
+#include "scan/Text.h"
+
+namespace tarnwick {
+
+class GFCEvents {
+ public:
+  virtual ~GFCEvents() = default;
+  // A folder's count has finished: its whole tree holds FileCount files of
+  // FileSize bytes. Setting Cancel stops the count from entering any further
+  // folder.
+  virtual void ProgFileSize(const Str& SearchString, double FileCount, double FileSize,
+                            bool& Cancel) = 0;
+  // A listing call has finished the folder Path.
+  virtual void ProgDirs(const Str& Path) { (void)Path; }
+};
+
+// Entry arrays hold "" at index 0 and the entries at 1..N, so the upper bound
+// (size() - 1) equals the number of entries.
+using EntryArray = std::vector<Str>;
+inline size_t UpperBound(const EntryArray& a) { return a.empty() ? 0 : a.size() - 1; }
+
+class GFC {
+ public:
+  explicit GFC(FileSystem& fs, GFCEvents* events = nullptr) : fs_(fs), events_(events) {}
+
+  // Full paths of the files in Path (and, with SearchSubDir, in its whole
+  // tree). False when a folder could not be enumerated; the entries found
+  // before that stay in DestFiles.
+  [[nodiscard]] bool GFC_GetFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir);
+
+  // Paths, ending in "\", of the folders in Path (with SearchSubDir, of its
+  // whole tree, each after its own descendants). A folder that cannot be
+  // enumerated simply adds nothing.
+  void GFC_GetDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir);
+
+  // Files, bytes and folders in the whole tree of Path, Path itself not
+  // counted as a folder. Leaves the three outputs alone once a listener has
+  // cancelled.
+  void GFC_GetFileCoAndSize(const Str& Path, double& Count, double& Size, double& DirCount);
+
+  bool CancelFlag() const { return cancelFlag_; }
+
+ private:
+  bool CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir);
+  void CollectDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir);
+  void CountFilesAndSize(const Str& Path, double& Count, double& Size, double& DirCount);
+  void RaiseProgDirs(const Str& Path);
+
+  FileSystem& fs_;
+  GFCEvents* events_;
+  bool cancelFlag_ = false;
+};
+
+}  // namespace tarnwick

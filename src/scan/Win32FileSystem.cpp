@@ -1,0 +1,91 @@
+#include "scan/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include "scan/LongPath.h"
+#include "scan/Win32Handles.h"
+#include "scan/Win32Text.h"
+
+namespace tarnwick {
+
+std::wstring ToSystemPath(StrView path) {
+  if (!NeedsFullPath(path)) return ToWide(ToExtendedPath(path));
+  const std::wstring wide = ToWide(path);
+  DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return wide;
+  std::wstring full(needed, L'\0');
+  const DWORD written = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+  if (written == 0 || written >= needed) return wide;
+  full.resize(written);
+  return ToWide(ToExtendedPath(FromWide(full)));
+}
+
+namespace {
+
+bool IsDotName(const wchar_t* name) {
+  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+std::uint64_t LengthOf(DWORD high, DWORD low) {
+  return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
+UniqueFindHandle FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
+  return UniqueFindHandle(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data,
+                                             FindExSearchNameMatch, nullptr,
+                                             FIND_FIRST_EX_LARGE_FETCH));
+}
+
+// The attribute query does not want the trailing "\" of a folder path, except
+// on a root such as C:\.
+Str WithoutTrailingBackslash(const Str& path) {
+  if (path.size() > 3 && path.back() == u'\\') return path.substr(0, path.size() - 1);
+  return path;
+}
+
+}  // namespace
+
+bool Win32FileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entries) {
+  entries.clear();
+  WIN32_FIND_DATAW data;
+  UniqueFindHandle find = FindFirst(ToSystemPath(folder) + L"*", data);
+  if (!find) {
+    // Only an empty drive root has no entries at all; anything else (a
+    // missing folder, access denied, no medium) is a failure.
+    return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+  }
+  do {
+    if (IsDotName(data.cFileName)) continue;
+    entries.push_back(DirEntry{FromWide(data.cFileName), data.dwFileAttributes,
+                               LengthOf(data.nFileSizeHigh, data.nFileSizeLow)});
+  } while (::FindNextFileW(find.get(), &data));
+  return ::GetLastError() == ERROR_NO_MORE_FILES;
+}
+
+std::optional<std::uint32_t> Win32FileSystem::Attributes(const Str& path) {
+  if (path.empty()) return std::nullopt;
+  const DWORD attributes = ::GetFileAttributesW(ToSystemPath(WithoutTrailingBackslash(path)).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return attributes;
+}
+
+std::optional<std::uint64_t> Win32FileSystem::Length(const Str& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (path.empty() || !::GetFileAttributesExW(ToSystemPath(path).c_str(), GetFileExInfoStandard, &data)) {
+    return std::nullopt;
+  }
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+  return LengthOf(data.nFileSizeHigh, data.nFileSizeLow);
+}
+
+bool Win32FileSystem::ProbePattern(const Str& pattern) {
+  // A pattern that names a folder with its "" asks for the folder's files.
+  const Str whole = !pattern.empty() && pattern.back() == u'\\' ? pattern + u'*' : pattern;
+  WIN32_FIND_DATAW data;
+  UniqueFindHandle find = FindFirst(ToSystemPath(whole), data);
+  if (find) return true;
+  const DWORD error = ::GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES;
+}
+
+}  // namespace tarnwick

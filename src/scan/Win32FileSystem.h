@@ -1,0 +1,17 @@
+#pragma once
+#include "scan/FileSystem.h"
+
+namespace tarnwick {
+
+// The real, read-only file system. Names, attributes and lengths of a folder's
+// entries all come from one enumeration pass (FindFirstFileExW with the basic
+// information level and large fetches).
+class Win32FileSystem final : public FileSystem {
+ public:
+  bool ListFolder(const Str& folder, std::vector<DirEntry>& entries) override;
+  std::optional<std::uint32_t> Attributes(const Str& path) override;
+  std::optional<std::uint64_t> Length(const Str& path) override;
+  bool ProbePattern(const Str& pattern) override;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,92 @@
+#include "fakes/MemoryFileSystem.h"
+
+#include <algorithm>
+
+namespace tarnwick::testing {
+
+Str MemoryFileSystem::Normalise(const Str& path) {
+  Str p = path;
+  while (!p.empty() && p.back() == u'\\') p.pop_back();
+  return p;
+}
+
+Str MemoryFileSystem::Parent(const Str& path) {
+  const size_t slash = path.rfind(u'\\');
+  return slash == Str::npos ? Str() : path.substr(0, slash);
+}
+
+Str MemoryFileSystem::NameOf(const Str& path) {
+  const size_t slash = path.rfind(u'\\');
+  return slash == Str::npos ? path : path.substr(slash + 1);
+}
+
+void MemoryFileSystem::Link(const Str& path) {
+  const Str parent = Parent(path);
+  if (parent.empty()) return;
+  if (nodes_.find(parent) == nodes_.end()) AddFolder(parent);
+  auto& siblings = nodes_[parent].children;
+  const Str name = NameOf(path);
+  if (std::find(siblings.begin(), siblings.end(), name) == siblings.end()) siblings.push_back(name);
+}
+
+void MemoryFileSystem::AddFolder(const Str& path, std::uint32_t attributes) {
+  const Str p = Normalise(path);
+  nodes_[p].attributes = attributes | kAttrDirectory;
+  Link(p);
+}
+
+void MemoryFileSystem::AddFile(const Str& path, std::uint64_t length, std::uint32_t attributes) {
+  const Str p = Normalise(path);
+  Node& node = nodes_[p];
+  node.attributes = attributes & ~kAttrDirectory;
+  node.length = length;
+  Link(p);
+}
+
+void MemoryFileSystem::Remove(const Str& path) {
+  const Str p = Normalise(path);
+  nodes_.erase(p);
+  auto parent = nodes_.find(Parent(p));
+  if (parent == nodes_.end()) return;
+  auto& siblings = parent->second.children;
+  siblings.erase(std::remove(siblings.begin(), siblings.end(), NameOf(p)), siblings.end());
+}
+
+bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entries) {
+  ++listings_;
+  if (onList) onList(folder);
+  entries.clear();
+  const Str p = Normalise(folder);
+  auto node = nodes_.find(p);
+  if (node == nodes_.end() || failListing_.count(p) != 0 || !(node->second.attributes & kAttrDirectory)) {
+    return false;
+  }
+  for (const Str& name : node->second.children) {
+    const Str child = p + u'\\' + name;
+    const Node& c = nodes_.at(child);
+    DirEntry e{name, failAttributes_.count(child) ? 0u : c.attributes, std::nullopt};
+    if (failLength_.count(child) == 0 && !(c.attributes & kAttrDirectory)) e.length = c.length;
+    entries.push_back(std::move(e));
+  }
+  return true;
+}
+
+std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {
+  const Str p = Normalise(path);
+  auto node = nodes_.find(p);
+  if (node == nodes_.end() || failAttributes_.count(p) != 0) return std::nullopt;
+  return node->second.attributes;
+}
+
+std::optional<std::uint64_t> MemoryFileSystem::Length(const Str& path) {
+  const Str p = Normalise(path);
+  auto node = nodes_.find(p);
+  if (node == nodes_.end() || failLength_.count(p) != 0 || (node->second.attributes & kAttrDirectory)) {
+    return std::nullopt;
+  }
+  return node->second.length;
+}
+
+bool MemoryFileSystem::ProbePattern(const Str& pattern) { return failProbe_.count(pattern) == 0; }
+
+}  // namespace tarnwick::testing

@@ -1,0 +1,39 @@
+#pragma once
+// Records the scanner's events in order, and can answer Cancel at a chosen one.
+#include <string>
+#include <vector>
+
+#include "scan/GFC.h"
+
+namespace tarnwick::testing {
+
+struct ScanRecorder : GFCEvents {
+  struct Progress {
+    std::string path;
+    double files;
+    double bytes;
+  };
+  std::vector<Progress> progress;
+  std::vector<std::string> dirs;
+  int cancelAtEvent = -1;  // 0-based index of the event answered with Cancel
+
+  void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) override {
+    if (static_cast<int>(progress.size()) >= cancelAtEvent && cancelAtEvent >= 0) Cancel = true;
+    progress.push_back({ToUtf8(SearchString), FileCount, FileSize});
+  }
+  void ProgDirs(const Str& Path) override { dirs.push_back(ToUtf8(Path)); }
+
+  std::vector<std::string> ProgressPaths() const {
+    std::vector<std::string> paths;
+    for (const auto& p : progress) paths.push_back(p.path);
+    return paths;
+  }
+};
+
+inline std::vector<std::string> Utf8(const EntryArray& entries) {
+  std::vector<std::string> out;
+  for (const Str& e : entries) out.push_back(ToUtf8(e));
+  return out;
+}
+
+}  // namespace tarnwick::testing

@@ -1,0 +1,64 @@
+#pragma once
+// The main window's behaviour: every handler and the search run, in portable
+// code that reaches the window through FormView and the disk through
+// FileSystem. Its definitions are spread by concern: rows in list/, the search
+// run and progress in app/, navigation in nav/.
+#include <cstdint>
+#include <memory>
+
+#include "app/FormView.h"
+#include "list/ListModel.h"
+#include "scan/FileSystem.h"
+#include "scan/GFC.h"
+
+namespace tarnwick {
+
+class Form1 final : public GFCEvents {
+ public:
+  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {})
+      : view_(view), fs_(fs), separators_(std::move(separators)) {}
+
+  ListModel& ListView1() { return list_; }
+  const ListModel& ListView1() const { return list_; }
+
+  // Run-state flags: 0 or 1, see the search run for their life cycle.
+  std::int32_t CancelRequested = 0;  // the running search is to stop
+  std::int32_t Busy = 0;             // a search run is in progress
+  std::int32_t UnloadPending = 0;    // the window was closed during a run
+  std::int32_t UpPending = 0;        // go-up was pressed during a run
+  std::int32_t AddingRootFiles = 0;  // root-file rows: no sorting, no yield
+
+  // The scanner of the current run; its events arrive in ProgFileSize.
+  std::unique_ptr<GFC> GF;
+
+  // --- Window events (called by the window adapter) ---
+  void Command1_Click();  // "Search" / "Cancel", Enter and Esc
+  void Command4_Click();  // go up one folder
+  void Check1_Click();    // "View Full Path"
+  void Option1_Click(int Index);
+  void Form_QueryUnload();  // the window is about to close
+
+  // --- Search run ---
+  void C1C();
+  std::int32_t CheckDir(const Str& st);
+  Str GetDirFromDirOrFile(const Str& st);
+  void GetALLDirSize(const Str& Path);
+  void GoUp();  // go-up navigation on the text of Text1
+
+  // GF_ProgFileSize: a folder of the current count has finished.
+  void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) override;
+
+  // --- Result rows ---
+  void AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image);
+  void ReDraw();
+  void SortAdd();
+  void SetSimpleSize(int Index);
+
+ private:
+  FormView& view_;
+  FileSystem& fs_;
+  NumberSeparators separators_;
+  ListModel list_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,65 @@
+#pragma once
+// What the window's handlers need of the window itself. The Win32 main window
+// implements it over real controls; tests use a fake whose message pump runs
+// scripted user actions.
+#include <cstdint>
+
+#include "scan/Text.h"
+
+namespace tarnwick {
+
+enum class Control { Text1, Command1, Command2, Command4, Check1, Option1_0, Option1_1, Option1_2, ListView1 };
+
+// Separators of the user's locale, read once by the Win32 layer.
+struct NumberSeparators {
+  Str thousands = u",";
+  Str decimal = u".";
+};
+
+class FormView {
+ public:
+  virtual ~FormView() = default;
+
+  virtual Str Text1() = 0;
+  virtual void SetText1(const Str& text) = 0;
+  virtual void SetEnabled(Control control, bool enabled) = 0;
+
+  // The Search/Cancel button: its caption, and whether Enter (default
+  // button) or Esc (cancel button) presses it.
+  virtual void SetCommand1Caption(const Str& caption) = 0;
+  virtual void SetCommand1Default(bool isDefault) = 0;
+  virtual void SetCommand1Cancel(bool isCancel) = 0;
+
+  // Immediate repaint of one control, or of the whole window.
+  virtual void Repaint(Control control) = 0;
+  virtual void RepaintWindow() = 0;
+
+  // Text of the first status-bar panel.
+  virtual void SetStatusText(const Str& text) = 0;
+  virtual Str StatusText() = 0;
+
+  // Message boxes: OK only, or Yes/No (Yes default); no icon; the program's
+  // title as caption. AskYesNo returns true for Yes.
+  virtual void ShowMessage(const Str& text) = 0;
+  virtual bool AskYesNo(const Str& text) = 0;
+
+  // Which Option1 button is selected (0 GB, 1 MB, 2 KB), and whether "View
+  // Full Path" is checked.
+  virtual int SelectedUnit() = 0;
+  virtual bool FullPathChecked() = 0;
+
+  // Lets every window message queued at this moment run, then returns.
+  virtual void PumpMessages() = 0;
+  // Gives up the processor for about one millisecond.
+  virtual void PauseOneMillisecond() = 0;
+
+  // Shows the window (start-up), and ends it for good; Unload never shows a
+  // window again and ends the program once the running handler returns.
+  virtual void Show() = 0;
+  virtual void Unload() = 0;
+
+  // The shell folder picker: the chosen folder ending in "\", or "".
+  virtual Str BrowseForFolder() = 0;
+};
+
+}  // namespace tarnwick

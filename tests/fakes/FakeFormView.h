@@ -1,0 +1,81 @@
+#pragma once
+// A window for the portable tests. It remembers what the handlers did to it,
+// and its message pump runs "user actions" queued by the test, so that
+// handlers entered in the middle of a search run can be tested.
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "app/FormView.h"
+
+namespace tarnwick::testing {
+
+class FakeFormView : public FormView {
+ public:
+  // Window state as the handlers left it.
+  Str text1;
+  std::map<Control, bool> enabled;
+  Str caption = u"Search";
+  bool isDefault = true;
+  bool isCancel = false;
+  Str status;
+  std::vector<Str> statusHistory;
+  std::vector<Str> messages;   // every message box, in order
+  std::vector<Str> questions;  // every Yes/No question, in order
+  bool answerYes = true;
+  int unit = 1;  // MB
+  bool fullPath = false;
+  int pumps = 0;
+  int pauses = 0;
+  int windowRepaints = 0;
+  bool shown = false;
+  int unloads = 0;
+  Str folderToPick;
+
+  // Queued user actions: the next PumpMessages runs all of them, in order,
+  // like window messages waiting in the queue.
+  std::deque<std::function<void()>> queue;
+  void Post(std::function<void()> action) { queue.push_back(std::move(action)); }
+  // Called at every pump with its 1-based number, before the queue runs.
+  std::function<void(int)> onPump;
+
+  bool IsEnabled(Control c) const {
+    auto it = enabled.find(c);
+    return it == enabled.end() || it->second;
+  }
+
+  Str Text1() override { return text1; }
+  void SetText1(const Str& text) override { text1 = text; }
+  void SetEnabled(Control control, bool on) override { enabled[control] = on; }
+  void SetCommand1Caption(const Str& c) override { caption = c; }
+  void SetCommand1Default(bool on) override { isDefault = on; }
+  void SetCommand1Cancel(bool on) override { isCancel = on; }
+  void Repaint(Control) override {}
+  void RepaintWindow() override { ++windowRepaints; }
+  void SetStatusText(const Str& text) override {
+    status = text;
+    statusHistory.push_back(text);
+  }
+  Str StatusText() override { return status; }
+  void ShowMessage(const Str& text) override { messages.push_back(text); }
+  bool AskYesNo(const Str& text) override {
+    questions.push_back(text);
+    return answerYes;
+  }
+  int SelectedUnit() override { return unit; }
+  bool FullPathChecked() override { return fullPath; }
+  void PumpMessages() override {
+    ++pumps;
+    if (onPump) onPump(pumps);
+    std::deque<std::function<void()>> pending;
+    pending.swap(queue);
+    for (auto& action : pending) action();
+  }
+  void PauseOneMillisecond() override { ++pauses; }
+  void Show() override { shown = true; }
+  void Unload() override { ++unloads; }
+  Str BrowseForFolder() override { return folderToPick; }
+};
+
+}  // namespace tarnwick::testing

@@ -33,6 +33,7 @@ class Form1 final : public GFCEvents {
 
   // --- Window events (called by the window adapter) ---
   void Command1_Click();  // "Search" / "Cancel", Enter and Esc
+  void Command2_Click();  // the folder picker
   void Command4_Click();  // go up one folder
   void Check1_Click();    // "View Full Path"
   void Option1_Click(int Index);

@@ -46,8 +46,9 @@ class Form1 final : public GFCEvents {
   void GetALLDirSize(const Str& Path);
   void GoUp();  // go-up navigation on the text of Text1
 
-  // GF_ProgFileSize: a folder of the current count has finished.
-  void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) override;
+  // The handler of the current scanner's progress event: a folder of the
+  // count has finished.
+  void GF_ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel);
 
   // --- Result rows ---
   void AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image);
@@ -56,6 +57,21 @@ class Form1 final : public GFCEvents {
   void SetSimpleSize(int Index);
 
  private:
+  struct RunTotals {
+    double files = 0;
+    double bytes = 0;
+  };
+  enum class PhaseEnd { Completed, Stopped, Failed };
+
+  void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) override {
+    GF_ProgFileSize(SearchString, FileCount, FileSize, Cancel);
+  }
+  void EnableRunControls(bool enabled);
+  PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);
+  PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
+  void FinishRun(const RunTotals& totals);
+  void FailRun();
+
   FormView& view_;
   FileSystem& fs_;
   NumberSeparators separators_;

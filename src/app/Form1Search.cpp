@@ -1,17 +1,164 @@
+#include <exception>
+
 #include "app/Form1.h"
+#include "app/StatusText.h"
+#include "scan/UserProc.h"
 
-// Placeholder until the search run lands.
+// The "Search" button and the search run. The run executes inside the
+// button's click handler on the one UI thread; the window stays alive only
+// through the progress handler and the yield after each folder row, and every
+// handler that can run there consults the run-state flags.
+
 namespace tarnwick {
+namespace {
 
-void Form1::Command1_Click() {}
-void Form1::Command2_Click() {}
-void Form1::Command4_Click() {}
-void Form1::Form_QueryUnload() {}
+constexpr const char16_t* kNoPathText = u"パスが未入力です。";
+constexpr const char16_t* kUnusablePathText =
+    u"不正なパスです。アクセス拒否やメディアがない、などの理由が考えられます｡ ";
+constexpr const char16_t* kNoFolderText = u"パスが不正です。";
+
+constexpr Control kRunLockedControls[] = {Control::Text1, Control::Option1_0, Control::Option1_1,
+                                          Control::Option1_2, Control::Check1};
+
+}  // namespace
+
+void Form1::Command1_Click() {
+  // Validation comes first in both roles, each step reading the box afresh.
+  if (view_.Text1().empty()) {
+    view_.ShowMessage(kNoPathText);
+    return;
+  }
+  if (CheckDir(view_.Text1()) == -1) {
+    view_.ShowMessage(kUnusablePathText);
+    return;
+  }
+  const Str folder = GetDirFromDirOrFile(view_.Text1());
+  if (folder.empty()) {
+    view_.ShowMessage(kNoFolderText);
+    return;
+  }
+
+  if (Busy) {
+    // Stop role: the run notices the request at its next check.
+    view_.SetEnabled(Control::Command1, false);
+    CancelRequested = 1;
+    return;
+  }
+
+  view_.SetCommand1Caption(u"Cancel");
+  view_.SetCommand1Cancel(true);
+  view_.SetCommand1Default(false);
+  view_.Repaint(Control::Command1);
+  Busy = 1;
+  GetALLDirSize(folder);
+  Busy = 0;
+}
+
 void Form1::C1C() { Command1_Click(); }
-std::int32_t Form1::CheckDir(const Str&) { return 0; }
-Str Form1::GetDirFromDirOrFile(const Str&) { return Str(); }
-void Form1::GetALLDirSize(const Str&) {}
-void Form1::GoUp() {}
-void Form1::ProgFileSize(const Str&, double, double, bool&) {}
+
+std::int32_t Form1::CheckDir(const Str& st) { return fs_.ProbePattern(st) ? 0 : -1; }
+
+Str Form1::GetDirFromDirOrFile(const Str& st) {
+  if (IsFolder(SafeGetAttr(fs_, st))) return AddBackslash(st);
+  // A file, or nothing that exists: its containing folder.
+  Str path = st;
+  if (!path.empty() && path.back() == u'\\') path.pop_back();
+  return UpToLastBackslash(path);
+}
+
+void Form1::EnableRunControls(bool enabled) {
+  for (Control c : kRunLockedControls) view_.SetEnabled(c, enabled);
+}
+
+void Form1::GetALLDirSize(const Str& Path) {
+  // Anything the run does not absorb itself (running out of memory on a
+  // huge tree, say) ends it through the error path rather than escaping into
+  // the window procedure.
+  try {
+    CancelRequested = 0;
+    const Str root = AddBackslash(Path);
+    view_.SetText1(root);
+    EnableRunControls(false);
+    view_.RepaintWindow();
+    list_.Clear();
+    GF = std::make_unique<GFC>(fs_, this);
+
+    EntryArray entries;
+    RunTotals totals;
+    PhaseEnd end = AddRootFiles(root, entries);
+    if (end == PhaseEnd::Completed) {
+      AddingRootFiles = 0;
+      end = AddSubfolders(root, entries, totals);
+    }
+    if (end == PhaseEnd::Failed) {
+      FailRun();
+      return;
+    }
+    FinishRun(totals);
+  } catch (const std::exception&) {
+    FailRun();
+  }
+}
+
+Form1::PhaseEnd Form1::AddRootFiles(const Str& root, EntryArray& entries) {
+  if (!GF->GFC_GetFiles(root, entries, false)) return PhaseEnd::Failed;
+  const size_t n = UpperBound(entries);
+  for (size_t i = 1; i <= n; ++i) {
+    AddingRootFiles = 1;
+    // The file may have gone since it was listed.
+    const std::optional<std::uint64_t> length = fs_.Length(entries[i]);
+    if (!length) return PhaseEnd::Failed;
+    AddList(entries[i] + u'\\', static_cast<double>(*length), 0, 0, 2);
+    view_.SetStatusText(RootFileProgressText(static_cast<long long>(i)));
+    if (CancelRequested) return PhaseEnd::Stopped;
+  }
+  return PhaseEnd::Completed;
+}
+
+Form1::PhaseEnd Form1::AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals) {
+  GF->GFC_GetDirs(root, entries, false);
+  const size_t m = UpperBound(entries);
+  double Count = 0, Size = 0, DirCount = 0;
+  for (size_t i = 1; i <= m; ++i) {
+    GF->GFC_GetFileCoAndSize(entries[i], Count, Size, DirCount);
+    // The subfolder being counted when a stop arrives gets no row.
+    if (CancelRequested) return PhaseEnd::Stopped;
+    totals.files += Count;
+    totals.bytes += Size;
+    AddList(entries[i], Size, Count, DirCount, 1);
+  }
+  return PhaseEnd::Completed;
+}
+
+void Form1::FinishRun(const RunTotals& totals) {
+  GF.reset();
+  EnableRunControls(true);
+  ReDraw();
+  view_.Repaint(Control::ListView1);
+  view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
+  view_.SetCommand1Caption(u"Search");
+  view_.SetEnabled(Control::Command1, true);
+  view_.SetCommand1Cancel(false);
+  view_.SetCommand1Default(true);
+  Busy = 0;
+
+  if (UnloadPending) {
+    view_.Unload();
+    // Nothing of a go-up asked for before the close would be visible.
+    UpPending = 0;
+  }
+  if (UpPending) {
+    UpPending = 0;
+    Command4_Click();
+  }
+}
+
+void Form1::FailRun() {
+  // The run's error path: the controls stay as they were during the run and
+  // the rows added so far stay, so the user sees how far it got.
+  view_.SetStatusText(kRunFailedText);
+  // A window closed during the run still ends the program.
+  if (UnloadPending) view_.Unload();
+}
 
 }  // namespace tarnwick

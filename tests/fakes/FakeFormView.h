@@ -39,6 +39,8 @@ class FakeFormView : public FormView {
   void Post(std::function<void()> action) { queue.push_back(std::move(action)); }
   // Called at every pump with its 1-based number, before the queue runs.
   std::function<void(int)> onPump;
+  // Called after every status text is written.
+  std::function<void(const Str&)> onStatus;
 
   bool IsEnabled(Control c) const {
     auto it = enabled.find(c);
@@ -56,6 +58,7 @@ class FakeFormView : public FormView {
   void SetStatusText(const Str& text) override {
     status = text;
     statusHistory.push_back(text);
+    if (onStatus) onStatus(text);
   }
   Str StatusText() override { return status; }
   void ShowMessage(const Str& text) override { messages.push_back(text); }

@@ -1,0 +1,23 @@
+#include "app/Form1.h"
+#include "app/StatusText.h"
+
+namespace tarnwick {
+
+void Form1::GF_ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) {
+  (void)FileCount;
+  view_.SetStatusText(FolderProgressText(FileSize, SearchString));
+  // The one place inside a count where the window is serviced: clicks, Esc,
+  // a close or a header click made meanwhile run here.
+  view_.PumpMessages();
+  view_.PauseOneMillisecond();
+  if (CancelRequested) Cancel = true;
+}
+
+void Form1::Form_QueryUnload() {
+  // The close always goes ahead; a run in progress stops and unloads the
+  // window at its end.
+  CancelRequested = 1;
+  UnloadPending = 1;
+}
+
+}  // namespace tarnwick

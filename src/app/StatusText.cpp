@@ -1,0 +1,29 @@
+#include "app/StatusText.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace tarnwick {
+
+Str TotalText(double value) {
+  // Byte totals must be right to the byte, so whole numbers are written with
+  // all their digits rather than cut to 15 significant ones.
+  if (value == std::floor(value) && std::fabs(value) <= 9007199254740992.0) {
+    return DecimalText(static_cast<long long>(value));
+  }
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.15G", value);
+  return FromUtf8(buffer);
+}
+
+Str RootFileProgressText(long long index) { return DecimalText(index) + u"Files in Root"; }
+
+Str FolderProgressText(double bytes, const Str& folder) {
+  return TotalText(bytes) + u"Bytes in " + folder + u".";
+}
+
+Str CompletionText(double files, double bytes) {
+  return u"Complate. All Search " + TotalText(files) + u"Files , " + TotalText(bytes) + u"Bytes.";
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,167 @@
+#include "app/SearchFixture.h"
+#include "app/StatusText.h"
+
+namespace tarnwick::testing {
+namespace {
+
+using V = std::vector<std::string>;
+
+class SearchPress : public SearchFixture {};
+
+TEST_F(SearchPress, CompletedRunListsRootFilesAndSubfoldersWithTheirTotals) {
+  Search(u"C:\\Data");
+  EXPECT_EQ(view.text1, u"C:\\Data\\");
+  EXPECT_EQ(view.status, u"Complate. All Search 7Files , 3345Bytes.");
+  ExpectIdleButton();
+  EXPECT_EQ(form.GF, nullptr);
+  for (Control c : {Control::Text1, Control::Option1_0, Control::Option1_1, Control::Option1_2, Control::Check1}) {
+    EXPECT_TRUE(view.IsEnabled(c));
+  }
+
+  // Folders first, by size ascending; then the root files.
+  EXPECT_EQ(RowPaths(), (V{"C:\\Data\\A\\", "C:\\Data\\B\\", "C:\\Data\\a.txt\\", "C:\\Data\\b.txt\\"}));
+  const ListModel& list = form.ListView1();
+  EXPECT_EQ(list.SubItem(2, 3), u"4");  // B: files
+  EXPECT_EQ(list.SubItem(2, 4), u"1");  // B: folders
+  EXPECT_EQ(list.SubItem(2, 10), u"1");
+  EXPECT_EQ(list.SubItem(3, 10), u"2");
+
+  // Root files count up, then each folder reports deepest first.
+  const std::vector<Str> expected{u"1Files in Root",
+                                  u"2Files in Root",
+                                  u"1000Bytes in C:\\Data\\A\\.",
+                                  u"2000Bytes in C:\\Data\\B\\B1\\.",
+                                  u"2345Bytes in C:\\Data\\B\\.",
+                                  u"Complate. All Search 7Files , 3345Bytes."};
+  EXPECT_EQ(view.statusHistory, expected);
+  // One yield and one pause per folder counted, one yield per folder row.
+  EXPECT_EQ(view.pauses, 3);
+  EXPECT_EQ(view.pumps, 5);
+}
+
+TEST_F(SearchPress, ValidationMessagesChangeNothing) {
+  fs.FailProbe(u"Q:\\nomedia");
+  const struct {
+    const char16_t* text;
+    const char16_t* message;
+  } cases[] = {
+      {u"", u"パスが未入力です。"},
+      {u"Q:\\nomedia", u"不正なパスです。アクセス拒否やメディアがない、などの理由が考えられます｡ "},
+      {u"abc", u"パスが不正です。"},
+  };
+  view.status = u"before";
+  for (const auto& c : cases) {
+    view.messages.clear();
+    Search(c.text);
+    EXPECT_EQ(view.messages, std::vector<Str>{c.message}) << ToUtf8(c.text);
+    EXPECT_EQ(view.text1, c.text);
+  }
+  EXPECT_EQ(view.status, u"before");
+  EXPECT_EQ(form.ListView1().Count(), 0);
+  EXPECT_EQ(form.Busy, 0);
+  EXPECT_EQ(form.CancelRequested, 0);
+  EXPECT_EQ(fs.listings(), 0);
+}
+
+TEST_F(SearchPress, FolderToSearchForAPathNamingAFolderOrAFile) {
+  fs.AddFolder(u"D:");
+  const struct {
+    const char16_t* path;
+    const char16_t* folder;
+  } cases[] = {
+      {u"C:\\Data", u"C:\\Data\\"},          {u"C:\\Data\\", u"C:\\Data\\"},
+      {u"D:\\", u"D:\\"},                    {u"C:\\Data\\a.txt", u"C:\\Data\\"},
+      {u"C:\\Gone\\x", u"C:\\Gone\\"},       {u"C:\\Gone\\x\\", u"C:\\Gone\\"},
+      {u"report.txt", u""},                  {u"", u""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(form.GetDirFromDirOrFile(c.path), c.folder) << ToUtf8(c.path);
+}
+
+TEST_F(SearchPress, AFilePathSearchesItsFolder) {
+  Search(u"C:\\Data\\b.txt");
+  EXPECT_EQ(view.text1, u"C:\\Data\\");
+  EXPECT_EQ(form.ListView1().Count(), 4);
+}
+
+TEST_F(SearchPress, RootWithOnlyFilesKeepsListingOrderAndCountsNothing) {
+  fs.AddFolder(u"C:\\Flat");
+  fs.AddFile(u"C:\\Flat\\big", 900);
+  fs.AddFile(u"C:\\Flat\\small", 1);
+  Search(u"C:\\Flat\\");
+  EXPECT_EQ(RowPaths(), (V{"C:\\Flat\\big\\", "C:\\Flat\\small\\"}));
+  EXPECT_EQ(view.status, u"Complate. All Search 0Files , 0Bytes.");
+  EXPECT_EQ(form.ListView1().SubItem(1, 3), u"0");
+  EXPECT_EQ(form.ListView1().SubItem(1, 2), u"900");
+  EXPECT_EQ(view.pumps, 0);  // nothing lets messages run in such a run
+}
+
+TEST_F(SearchPress, EmptyRootKeepsThePreviousStatusUntilTheEnd) {
+  fs.AddFolder(u"C:\\Empty");
+  view.status = u"earlier";
+  Search(u"C:\\Empty");
+  EXPECT_EQ(view.statusHistory, std::vector<Str>{u"Complate. All Search 0Files , 0Bytes."});
+  EXPECT_EQ(form.ListView1().Count(), 0);
+}
+
+TEST_F(SearchPress, SearchingTheSameRootTwiceStartsFromAnEmptyList) {
+  Search(u"C:\\Data");
+  Search(u"C:\\Data");
+  EXPECT_EQ(form.ListView1().Count(), 4);
+  EXPECT_EQ(view.status, u"Complate. All Search 7Files , 3345Bytes.");
+}
+
+TEST_F(SearchPress, RootFileLargerThanFourGibibytesKeepsItsTrueLength) {
+  fs.AddFile(u"C:\\Data\\huge.bin", 6'000'000'000ULL);
+  Search(u"C:\\Data");
+  // Folders first, then the files by size: the huge one is last.
+  EXPECT_EQ(form.ListView1().SubItem(5, 7), u"C:\\Data\\huge.bin\\");
+  EXPECT_EQ(form.ListView1().SubItem(5, 5), u"000000000000000000006000000000");
+}
+
+TEST_F(SearchPress, RootFileGoneBeforeItsLengthIsReadTakesTheErrorPath) {
+  fs.FailLength(u"C:\\Data\\b.txt");
+  Search(u"C:\\Data");
+  EXPECT_EQ(view.status, u"Error. Search is Canceld.");
+  EXPECT_EQ(RowPaths(), (V{"C:\\Data\\a.txt\\"}));
+  // The controls stay as during the run; only Busy is cleared.
+  EXPECT_EQ(view.caption, u"Cancel");
+  EXPECT_TRUE(view.isCancel);
+  EXPECT_FALSE(view.IsEnabled(Control::Text1));
+  EXPECT_FALSE(view.IsEnabled(Control::Check1));
+  EXPECT_NE(form.GF, nullptr);
+  EXPECT_EQ(form.Busy, 0);
+  EXPECT_EQ(view.unloads, 0);
+
+  // The button, still reading "Cancel", now starts a new search.
+  fs.Remove(u"C:\\Data\\b.txt");
+  form.Command1_Click();
+  EXPECT_EQ(view.status, u"Complate. All Search 7Files , 3345Bytes.");
+  ExpectIdleButton();
+  EXPECT_TRUE(view.IsEnabled(Control::Text1));
+}
+
+TEST_F(SearchPress, UnreadableRootTakesTheErrorPath) {
+  fs.FailListing(u"C:\\Data");
+  Search(u"C:\\Data");
+  EXPECT_EQ(view.status, u"Error. Search is Canceld.");
+  EXPECT_EQ(form.ListView1().Count(), 0);
+}
+
+TEST_F(SearchPress, UnreadableSubfolderStillGetsItsRow) {
+  fs.FailListing(u"C:\\Data\\B");
+  Search(u"C:\\Data");
+  EXPECT_EQ(view.status, u"Complate. All Search 3Files , 1000Bytes.");
+  EXPECT_EQ(form.ListView1().Count(), 4);
+}
+
+TEST(StatusText, TotalsAreExactToTheByte) {
+  EXPECT_EQ(TotalText(0), u"0");
+  EXPECT_EQ(TotalText(3345), u"3345");
+  EXPECT_EQ(TotalText(1e15 + 1), u"1000000000000001");
+  EXPECT_EQ(TotalText(9007199254740992.0), u"9007199254740992");
+  EXPECT_EQ(FolderProgressText(52428800, u"C:\\Data\\Photos\\"), u"52428800Bytes in C:\\Data\\Photos\\.");
+  EXPECT_EQ(RootFileProgressText(3), u"3Files in Root");
+}
+
+}  // namespace
+}  // namespace tarnwick::testing

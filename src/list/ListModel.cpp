@@ -5,56 +5,68 @@
 
 namespace tarnwick {
 
+void ListModel::ThrowBadPosition() { throw std::out_of_range("list position"); }
+
 void ListModel::Clear() {
   rows_.clear();
+  state_.clear();
   order_.clear();
+  displaced_.clear();
+  orderKnown_ = true;  // no rows are in order
   selectedRow_ = -1;
   if (observer_ != nullptr) observer_->RowsCleared();
 }
 
 int ListModel::Append(const Str& text, std::int32_t icon) {
-  ListRow row;
-  row.text = text;
-  row.icon = icon;
-  rows_.push_back(std::move(row));
-  order_.push_back(static_cast<std::uint32_t>(rows_.size() - 1));
+  const auto row = static_cast<std::uint32_t>(rows_.size());
+  ListRow added;
+  added.text = text;
+  added.icon = icon;
+  rows_.push_back(std::move(added));
+  RowState state;
+  state.position = static_cast<std::uint32_t>(order_.size());
+  state_.push_back(state);
+  order_.push_back(row);
+  MarkDisplaced(row);
   if (observer_ != nullptr) observer_->RowAppended(Count());
   return Count();
 }
 
-ListRow& ListModel::MutableRow(int position) {
-  if (position < 1 || position > Count()) throw std::out_of_range("list position");
-  return rows_[order_[static_cast<size_t>(position - 1)]];
-}
-
-const ListRow& ListModel::Row(int position) const {
-  return const_cast<ListModel*>(this)->MutableRow(position);
-}
+const ListRow& ListModel::Row(int position) const { return rows_[IndexAt(position)]; }
 
 void ListModel::SetText(int position, Str text) {
-  MutableRow(position).text = std::move(text);
+  const std::uint32_t row = IndexAt(position);
+  if (rows_[row].text != text) {
+    rows_[row].text = std::move(text);
+    if (sortKey_ == 0) MarkDisplaced(row);
+  }
   if (observer_ != nullptr) observer_->RowChanged(position);
 }
 
 const Str& ListModel::SubItem(int position, int k) const {
   if (k < 1 || k > kSubItemCount) throw std::out_of_range("sub-item");
-  return Row(position).sub[static_cast<size_t>(k)];
+  return rows_[IndexAt(position)].sub[static_cast<size_t>(k)];
 }
 
 void ListModel::SetSubItem(int position, int k, Str text) {
   if (k < 1 || k > kSubItemCount) throw std::out_of_range("sub-item");
-  MutableRow(position).sub[static_cast<size_t>(k)] = std::move(text);
+  const std::uint32_t row = IndexAt(position);
+  Str& stored = rows_[row].sub[static_cast<size_t>(k)];
+  if (stored != text) {
+    stored = std::move(text);
+    ++state_[row].changes;
+    if (k == sortKey_) MarkDisplaced(row);
+  }
   if (observer_ != nullptr) observer_->RowChanged(position);
 }
 
 int ListModel::Selected() const {
   if (selectedRow_ < 0) return 0;
-  const auto it = std::find(order_.begin(), order_.end(), static_cast<std::uint32_t>(selectedRow_));
-  return it == order_.end() ? 0 : static_cast<int>(it - order_.begin()) + 1;
+  return static_cast<int>(state_[static_cast<size_t>(selectedRow_)].position) + 1;
 }
 
 void ListModel::Select(int position) {
-  selectedRow_ = position == 0 ? -1 : order_.at(static_cast<size_t>(position - 1));
+  selectedRow_ = position == 0 ? -1 : static_cast<std::int64_t>(IndexAt(position));
   if (observer_ != nullptr) observer_->SelectionChanged(position);
 }
 
@@ -64,24 +76,117 @@ void ListModel::SetSorted(bool sorted) {
 }
 
 void ListModel::SetSortKey(int k) {
+  if (k < 0 || k > kSubItemCount) throw std::out_of_range("sort key");
+  if (k != sortKey_) ForgetOrder();
   sortKey_ = k;
   if (sorted_) Sort();
 }
 
 void ListModel::SetSortOrder(int order) {
+  if ((order == 1) != (sortOrder_ == 1)) ForgetOrder();
   sortOrder_ = order;
   if (sorted_) Sort();
 }
 
+const Str& ListModel::KeyOf(std::uint32_t row) const {
+  return sortKey_ == 0 ? rows_[row].text : rows_[row].sub[static_cast<size_t>(sortKey_)];
+}
+
+// Three-way comparison of two rows' keys in the current direction.
+int ListModel::Compare(std::uint32_t a, std::uint32_t b) const {
+  const int c = KeyOf(a).compare(KeyOf(b));
+  const int sign = (c > 0) - (c < 0);
+  return sortOrder_ == 1 ? -sign : sign;
+}
+
+void ListModel::MarkDisplaced(std::uint32_t row) {
+  if (!orderKnown_ || state_[row].displaced) return;
+  state_[row].displaced = true;
+  displaced_.push_back(row);
+}
+
+// The rows are no longer known to be in order: the next sort sorts them all.
+void ListModel::ForgetOrder() {
+  for (const std::uint32_t row : displaced_) state_[row].displaced = false;
+  displaced_.clear();
+  orderKnown_ = false;
+}
+
 void ListModel::Sort() {
-  const size_t key = static_cast<size_t>(sortKey_);
-  const bool descending = sortOrder_ == 1;
-  std::stable_sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
-    const Str& ka = rows_[a].sub[key];
-    const Str& kb = rows_[b].sub[key];
-    return descending ? kb < ka : ka < kb;
-  });
+  if (!orderKnown_) {
+    SortAll();
+  } else if (displaced_.size() == 1) {
+    MoveIntoPlace(displaced_.front());
+  } else if (!displaced_.empty()) {
+    MergeDisplaced();
+  }
+  for (const std::uint32_t row : displaced_) state_[row].displaced = false;
+  displaced_.clear();
+  orderKnown_ = true;
+}
+
+void ListModel::SortAll() {
+  std::stable_sort(order_.begin(), order_.end(),
+                   [&](std::uint32_t a, std::uint32_t b) { return Compare(a, b) < 0; });
+  RenumberPositions(0, order_.size());
   if (observer_ != nullptr) observer_->RowsReordered();
+}
+
+// The common case of adding one row to a sorted list: every other row is in
+// order, so a binary search finds the row's place. Among equal keys it goes
+// where a stable sort would put it: after those above it, before those below.
+void ListModel::MoveIntoPlace(std::uint32_t row) {
+  const size_t from = state_[row].position;
+  const auto begin = order_.begin();
+  size_t to = from;
+  if (from > 0 && Compare(row, order_[from - 1]) < 0) {
+    const auto at = std::partition_point(begin, begin + static_cast<std::ptrdiff_t>(from),
+                                         [&](std::uint32_t other) { return Compare(row, other) >= 0; });
+    to = static_cast<size_t>(at - begin);
+    std::rotate(at, begin + static_cast<std::ptrdiff_t>(from), begin + static_cast<std::ptrdiff_t>(from + 1));
+    RenumberPositions(to, from + 1);
+  } else if (from + 1 < order_.size() && Compare(order_[from + 1], row) < 0) {
+    const auto at = std::partition_point(begin + static_cast<std::ptrdiff_t>(from + 1), order_.end(),
+                                         [&](std::uint32_t other) { return Compare(other, row) < 0; });
+    to = static_cast<size_t>(at - begin) - 1;
+    std::rotate(begin + static_cast<std::ptrdiff_t>(from), begin + static_cast<std::ptrdiff_t>(from + 1), at);
+    RenumberPositions(from, to + 1);
+  }
+  if (to != from && observer_ != nullptr) observer_->RowMoved(static_cast<int>(from) + 1, static_cast<int>(to) + 1);
+}
+
+// Several rows out of place: sort just those (ties keep display order), then
+// merge them into the rows that stayed in order, ordering equal keys by the
+// old position as a stable sort of the whole list would.
+void ListModel::MergeDisplaced() {
+  std::vector<std::uint32_t> moving;
+  std::vector<std::uint32_t> staying;
+  moving.reserve(displaced_.size());
+  staying.reserve(order_.size() - displaced_.size());
+  for (const std::uint32_t row : order_) (state_[row].displaced ? moving : staying).push_back(row);
+  std::stable_sort(moving.begin(), moving.end(),
+                   [&](std::uint32_t a, std::uint32_t b) { return Compare(a, b) < 0; });
+
+  std::vector<std::uint32_t> merged;
+  merged.reserve(order_.size());
+  auto next = staying.begin();
+  for (const std::uint32_t row : moving) {
+    const auto at = std::partition_point(next, staying.end(), [&](std::uint32_t other) {
+      const int c = Compare(other, row);
+      return c < 0 || (c == 0 && state_[other].position < state_[row].position);
+    });
+    merged.insert(merged.end(), next, at);
+    merged.push_back(row);
+    next = at;
+  }
+  merged.insert(merged.end(), next, staying.end());
+  order_.swap(merged);
+  RenumberPositions(0, order_.size());
+  if (observer_ != nullptr) observer_->RowsReordered();
+}
+
+void ListModel::RenumberPositions(size_t first, size_t last) {
+  for (size_t i = first; i < last; ++i) state_[order_[i]].position = static_cast<std::uint32_t>(i);
 }
 
 }  // namespace tarnwick

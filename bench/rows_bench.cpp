@@ -1,0 +1,93 @@
+// Times adding folder rows to the result list the way a search run does: one
+// AddList per subfolder, sizes arriving in random order, each row re-keyed,
+// sorted and followed by one (here empty) message pump. Prints the median of
+// several runs for 1,000 and for 10,000 rows.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "app/Form1.h"
+#include "fakes/FakeFormView.h"
+#include "list/Module1.h"
+
+namespace tarnwick {
+namespace {
+
+// No disk: rows are added directly.
+class NoFileSystem : public FileSystem {
+ public:
+  bool ListFolder(const Str&, std::vector<DirEntry>&) override { return false; }
+  std::optional<std::uint32_t> Attributes(const Str&) override { return std::nullopt; }
+  std::optional<std::uint64_t> Length(const Str&) override { return std::nullopt; }
+  bool ProbePattern(const Str&) override { return false; }
+};
+
+struct Folder {
+  Str path;
+  double size;
+  double files;
+  double folders;
+};
+
+std::vector<Folder> MakeFolders(int count, std::mt19937_64& random) {
+  std::vector<Folder> folders;
+  folders.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    Str path = u"C:\\root\\folder" + DecimalText(i) + u"\\";
+    folders.push_back({std::move(path), static_cast<double>(random() % (std::uint64_t{1} << 40)),
+                       static_cast<double>(random() % 100000), static_cast<double>(random() % 1000)});
+  }
+  return folders;
+}
+
+// Seconds to add every folder as a row; exits if the rows end up out of order.
+double TimeOneRun(const std::vector<Folder>& folders) {
+  testing::FakeFormView view;
+  NoFileSystem fs;
+  Form1 form(view, fs);
+  SortColumn = 5;
+  const auto start = std::chrono::steady_clock::now();
+  form.ListView1().Clear();
+  for (const Folder& f : folders) form.AddList(f.path, f.size, f.files, f.folders, 1);
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+
+  const ListModel& list = form.ListView1();
+  for (int i = 2; i <= list.Count(); ++i) {
+    if (list.SubItem(i, 11) < list.SubItem(i - 1, 11)) {
+      std::fprintf(stderr, "rows out of order at %d\n", i);
+      std::exit(1);
+    }
+  }
+  if (list.Count() != static_cast<int>(folders.size()) || view.pumps != list.Count()) {
+    std::fprintf(stderr, "rows or pumps missing\n");
+    std::exit(1);
+  }
+  return elapsed.count();
+}
+
+double MedianSeconds(int rows, int runs, std::mt19937_64& random) {
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) times.push_back(TimeOneRun(MakeFolders(rows, random)));
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  std::mt19937_64 random(7);
+  const double small = tarnwick::MedianSeconds(1000, runs, random);
+  const double large = tarnwick::MedianSeconds(10000, runs, random);
+  std::printf("rows=1000 runs=%d median_s=%.4f\n", runs, small);
+  std::printf("rows=10000 runs=%d median_s=%.4f\n", runs, large);
+  // Ten times the rows: about 10 for linear work per row, 100 for work that
+  // grows with the square.
+  std::printf("growth_10x=%.1f\n", small > 0 ? large / small : 0.0);
+  std::printf("model_s=%.4f\n", large);
+  return 0;
+}

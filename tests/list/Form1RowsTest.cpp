@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/Form1.h"
+#include "fakes/FakeFormView.h"
+#include "fakes/MemoryFileSystem.h"
+#include "list/Module1.h"
+
+namespace tarnwick {
+namespace {
+
+Str Zeros(size_t n) { return Str(n, u'0'); }
+
+class ResultRows : public ::testing::Test {
+ protected:
+  void SetUp() override { SortColumn = 5; }
+  void TearDown() override { SortColumn = 5; }
+
+  ListModel& list() { return form.ListView1(); }
+
+  void AddRootFile(const Str& path, double size) {
+    form.AddingRootFiles = 1;
+    form.AddList(path, size, 0, 0, 2);
+  }
+  void AddFolder(const Str& path, double size, double files = 0, double folders = 0) {
+    form.AddingRootFiles = 0;
+    form.AddList(path, size, files, folders, 1);
+  }
+  // The first column of every row, top to bottom.
+  std::vector<Str> Texts() {
+    std::vector<Str> out;
+    for (int i = 1; i <= list().Count(); ++i) out.push_back(list().Row(i).text);
+    return out;
+  }
+
+  testing::FakeFormView view;
+  testing::MemoryFileSystem fs;
+  Form1 form{view, fs};
+};
+
+TEST_F(ResultRows, EmptyFolderRow) {
+  AddFolder(u"C:\\data\\empty\\", 0);
+  ASSERT_EQ(list().Count(), 1);
+  const ListRow& row = list().Row(1);
+  EXPECT_EQ(row.text, u"empty");
+  EXPECT_EQ(row.icon, 1);
+  EXPECT_EQ(row.sub[1], u"0.0MB");
+  EXPECT_EQ(row.sub[2], u"");
+  EXPECT_EQ(row.sub[3], u"0");
+  EXPECT_EQ(row.sub[4], u"0");
+  EXPECT_EQ(row.sub[5], Zeros(30));
+  EXPECT_EQ(row.sub[6], u"empty");
+  EXPECT_EQ(row.sub[7], u"C:\\data\\empty\\");
+  EXPECT_EQ(row.sub[8], Zeros(30));
+  EXPECT_EQ(row.sub[9], Zeros(30));
+  EXPECT_EQ(row.sub[10], u"1");
+  EXPECT_EQ(row.sub[11], Str(u"6") + Zeros(30));
+}
+
+TEST_F(ResultRows, FolderRowNumbers) {
+  AddFolder(u"C:\\data\\photos\\", 1234567, 12, 3456);
+  const ListRow& row = list().Row(1);
+  EXPECT_EQ(row.sub[2], u"1,234,567");
+  EXPECT_EQ(row.sub[3], u"12");
+  EXPECT_EQ(row.sub[4], u"3456");
+  EXPECT_EQ(row.sub[5], Zeros(23) + u"1234567");
+  EXPECT_EQ(row.sub[8], Zeros(28) + u"12");
+  EXPECT_EQ(row.sub[9], Zeros(26) + u"3456");
+  EXPECT_EQ(row.sub[1], u"1.1MB");
+}
+
+TEST_F(ResultRows, LocaleSeparators) {
+  Form1 local(view, fs, NumberSeparators{u".", u","});
+  local.AddList(u"C:\\big\\", 1610612736, 1234, 0, 1);
+  view.unit = 0;
+  local.ReDraw();
+  EXPECT_EQ(local.ListView1().SubItem(1, 2), u"1.610.612.736");
+  EXPECT_EQ(local.ListView1().SubItem(1, 1), u"1,5GB");
+  EXPECT_EQ(local.ListView1().SubItem(1, 3), u"1234");  // counts are never grouped
+}
+
+TEST_F(ResultRows, CompositeKeyPrefixFollowsKindAndDirection) {
+  AddFolder(u"C:\\data\\small\\", 1234);
+  const Str key = list().SubItem(1, 11);
+  EXPECT_EQ(key, Str(u"6") + Zeros(26) + u"1234");
+  EXPECT_EQ(key.size(), 31u);
+
+  ListModel& descending = form.ListView1();
+  descending.Clear();
+  descending.SetSortOrder(1);
+  AddFolder(u"C:\\data\\small\\", 1234);
+  AddRootFile(u"C:\\data\\a.txt\\", 1234);
+  form.AddingRootFiles = 0;
+  form.SortAdd();
+  EXPECT_EQ(descending.SubItem(1, 11), Str(u"4") + Zeros(26) + u"1234");
+  EXPECT_EQ(descending.SubItem(2, 11), Str(u"3") + Zeros(26) + u"1234");
+
+  descending.SetSortOrder(0);
+  form.SortAdd();
+  EXPECT_EQ(descending.SubItem(2, 11), Str(u"7") + Zeros(26) + u"1234");
+}
+
+TEST_F(ResultRows, RootFileRow) {
+  AddRootFile(u"C:\\data\\notes.txt\\", 2048);
+  const ListRow& row = list().Row(1);
+  EXPECT_EQ(row.text, u"notes.txt");
+  EXPECT_EQ(row.icon, 2);
+  EXPECT_EQ(row.sub[3], u"0");
+  EXPECT_EQ(row.sub[4], u"0");
+  EXPECT_EQ(row.sub[6], u"notes.txt");
+  EXPECT_EQ(row.sub[7], u"C:\\data\\notes.txt\\");
+  EXPECT_EQ(row.sub[10], u"2");
+  EXPECT_EQ(row.sub[11], u"");  // no key until the next rebuild
+  EXPECT_EQ(form.AddingRootFiles, 1);
+  EXPECT_FALSE(list().Sorted());
+  EXPECT_EQ(view.pumps, 0);
+
+  view.fullPath = true;
+  form.Check1_Click();
+  EXPECT_EQ(list().Row(1).text, u"C:\\data\\notes.txt\\");
+}
+
+TEST_F(ResultRows, FirstColumnShowsBareNameOrFullPath) {
+  AddFolder(u"C:\\data\\photos\\", 1);
+  EXPECT_EQ(list().Row(1).text, u"photos");
+  view.fullPath = true;
+  AddFolder(u"C:\\data\\music\\", 2);
+  EXPECT_EQ(list().SubItem(2, 6), u"music");
+  EXPECT_EQ(list().Row(2).text, u"C:\\data\\music\\");
+  EXPECT_EQ(list().Row(1).text, u"photos");  // until re-rendered
+  form.ReDraw();
+  EXPECT_EQ(list().Row(1).text, u"C:\\data\\photos\\");
+  EXPECT_EQ(list().SubItem(1, 7), u"C:\\data\\photos\\");
+}
+
+TEST_F(ResultRows, BareNameIsTheLastComponent) {
+  const struct {
+    const char16_t* st;
+    const char16_t* name;
+  } cases[] = {
+      {u"C:\\data\\photos\\", u"photos"},
+      {u"C:\\data\\notes.txt\\", u"notes.txt"},
+      {u"C:\\data\\日本語 フォルダ\\", u"日本語 フォルダ"},
+      {u"\\\\server\\share\\sub\\", u"sub"},
+      {u"relative\\", u"relative"},
+      {u"C:\\", u"C:"},
+      {u"\\", u""},
+      {u"C:\\data\\photos", u"photos"},  // without its trailing backslash the name stays whole
+      {u"", u""},
+  };
+  for (const auto& c : cases) {
+    list().Clear();
+    AddRootFile(c.st, 0);
+    EXPECT_EQ(list().SubItem(1, 6), c.name) << ToUtf8(c.st);
+    EXPECT_EQ(list().SubItem(1, 7), c.st);
+  }
+}
+
+TEST_F(ResultRows, SimplifiedSizeInTheChosenUnit) {
+  const struct {
+    double bytes;
+    int unit;
+    const char16_t* text;
+  } cases[] = {
+      {1610612736, 0, u"1.5GB"},   {1073741823, 0, u"0.9GB"}, {1073741824, 0, u"1.0GB"},
+      {123456789, 1, u"117.7MB"},  {5368709120, 1, u"5120.0MB"}, {1048575, 1, u"0.9MB"},
+      {1000, 1, u"0.0MB"},         {1023, 2, u"0.9KB"},       {0, 2, u"0.0KB"},
+      {500.0 * 1048576, 0, u"0.4GB"}, {1048576, 5, u"1024.0KB"},
+  };
+  for (const auto& c : cases) {
+    list().Clear();
+    view.unit = 1;
+    AddFolder(u"C:\\x\\", c.bytes);
+    view.unit = c.unit;
+    form.Option1_Click(c.unit);
+    EXPECT_EQ(list().SubItem(1, 1), c.text) << c.bytes;
+    form.SetSimpleSize(1);  // reading its own padded size again changes nothing
+    EXPECT_EQ(list().SubItem(1, 1), c.text) << c.bytes;
+  }
+}
+
+TEST_F(ResultRows, ReDrawRendersAgainWithoutReordering) {
+  AddFolder(u"C:\\r\\big\\", 3000000);
+  AddFolder(u"C:\\r\\small\\", 10);
+  AddFolder(u"C:\\r\\mid\\", 50000);
+  EXPECT_EQ(Texts(), (std::vector<Str>{u"small", u"mid", u"big"}));
+  std::vector<Str> keys;
+  for (int i = 1; i <= 3; ++i) keys.push_back(list().SubItem(i, 11));
+
+  // Leave the list out of key order: a ReDraw that sorted would show it.
+  list().SetSorted(false);
+  list().SetSortOrder(1);
+  view.fullPath = true;
+  form.Check1_Click();
+  EXPECT_EQ(Texts(), (std::vector<Str>{u"C:\\r\\small\\", u"C:\\r\\mid\\", u"C:\\r\\big\\"}));
+  view.unit = 2;
+  form.Option1_Click(2);
+  EXPECT_EQ(list().SubItem(3, 1), u"2929.6KB");
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(list().SubItem(i, 11), keys[static_cast<size_t>(i - 1)]);
+  EXPECT_FALSE(list().Sorted());
+}
+
+TEST_F(ResultRows, RootOnlyRunKeepsListingOrder) {
+  AddRootFile(u"C:\\r\\z.txt\\", 1);
+  AddRootFile(u"C:\\r\\a.txt\\", 900);
+  AddRootFile(u"C:\\r\\m.txt\\", 5);
+  form.ReDraw();
+  EXPECT_EQ(Texts(), (std::vector<Str>{u"z.txt", u"a.txt", u"m.txt"}));
+  EXPECT_EQ(view.pumps, 0);
+}
+
+TEST_F(ResultRows, SortAddWhileAddingRootFilesOnlyClearsTheFlag) {
+  AddFolder(u"C:\\r\\a\\", 7, 3, 0);
+  const Str key = list().SubItem(1, 11);
+  list().SetSorted(false);
+  list().SetSortOrder(1);
+  SortColumn = 8;
+  form.AddingRootFiles = 1;
+  form.SortAdd();
+  EXPECT_EQ(form.AddingRootFiles, 0);
+  EXPECT_EQ(list().SubItem(1, 11), key);
+  form.SortAdd();  // the next one rebuilds
+  EXPECT_EQ(list().SubItem(1, 11), Str(u"4") + Zeros(29) + u"3");
+}
+
+// Root files listed first, then folders with a tie; the rows end up folders
+// first, each kind ordered by size in the list's direction.
+class BothDirections : public ResultRows, public ::testing::WithParamInterface<int> {};
+
+TEST_P(BothDirections, FolderRowsComeBeforeRootFileRows) {
+  const int order = GetParam();
+  list().SetSortOrder(order);
+  AddRootFile(u"C:\\r\\f50\\", 50);
+  AddRootFile(u"C:\\r\\f5000\\", 5000);
+  AddRootFile(u"C:\\r\\f7\\", 7);
+  AddFolder(u"C:\\r\\d10a\\", 10);
+  AddFolder(u"C:\\r\\d100000\\", 100000);
+  AddFolder(u"C:\\r\\d0\\", 0);
+  AddFolder(u"C:\\r\\d10b\\", 10);
+  const std::vector<Str> ascending = {u"d0", u"d10a", u"d10b", u"d100000", u"f7", u"f50", u"f5000"};
+  const std::vector<Str> descending = {u"d100000", u"d10a", u"d10b", u"d0", u"f5000", u"f50", u"f7"};
+  EXPECT_EQ(Texts(), order == 0 ? ascending : descending);
+  EXPECT_TRUE(list().Sorted());
+  EXPECT_EQ(view.pumps, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultRows, BothDirections, ::testing::Values(0, 1));
+
+TEST_F(ResultRows, EachFolderRowPumpsOnceWithTheListComplete) {
+  // At every pump the list holds every row added so far, keyed and in order.
+  int added = 0;
+  view.onPump = [&](int) {
+    ASSERT_EQ(list().Count(), added);
+    EXPECT_TRUE(list().Sorted());
+    for (int i = 1; i <= list().Count(); ++i) {
+      ASSERT_FALSE(list().SubItem(i, 11).empty());
+      if (i > 1) {
+        EXPECT_LE(list().SubItem(i - 1, 11), list().SubItem(i, 11));
+      }
+    }
+  };
+  for (double size : {300.0, 1.0}) {
+    ++added;
+    AddRootFile(u"C:\\r\\file\\", size);
+  }
+  EXPECT_EQ(view.pumps, 0);
+  for (double size : {40.0, 2.0, 9e9, 0.0}) {
+    ++added;
+    AddFolder(u"C:\\r\\dir\\", size);
+  }
+  EXPECT_EQ(view.pumps, 4);
+
+  // A root-file row switches sorting off and stays where it was appended.
+  ++added;
+  AddRootFile(u"C:\\r\\late\\", 0);
+  EXPECT_FALSE(list().Sorted());
+  EXPECT_EQ(list().Row(list().Count()).text, u"late");
+  EXPECT_EQ(view.pumps, 4);
+}
+
+TEST_F(ResultRows, KeysFollowAColumnChosenDuringTheRun) {
+  // Three folders by size; inside the pump of the third, the user sorts by
+  // file count (same direction), and later reverses it. The rows added
+  // afterwards get keys for the new column and direction too.
+  AddFolder(u"C:\\r\\a\\", 100, 5);
+  AddFolder(u"C:\\r\\b\\", 300, 1);
+  auto click = [&](int order) {
+    SortColumn = 8;
+    list().SetSortOrder(order);
+    form.SortAdd();
+    list().SetSortKey(11);
+    list().SetSorted(true);
+  };
+  view.Post([&] { click(0); });
+  AddFolder(u"C:\\r\\c\\", 200, 9);
+  EXPECT_EQ(Texts(), (std::vector<Str>{u"b", u"a", u"c"}));
+  AddFolder(u"C:\\r\\d\\", 1, 7);
+  EXPECT_EQ(Texts(), (std::vector<Str>{u"b", u"a", u"d", u"c"}));
+  view.Post([&] { click(1); });
+  AddRootFile(u"C:\\r\\e.txt\\", 999);
+  AddFolder(u"C:\\r\\f\\", 0, 2);
+  AddFolder(u"C:\\r\\g\\", 0, 6);
+  EXPECT_EQ(Texts(), (std::vector<Str>{u"c", u"d", u"g", u"a", u"f", u"b", u"e.txt"}));
+  for (int i = 1; i <= list().Count(); ++i) {
+    const Str prefix = list().SubItem(i, 10) == u"1" ? u"4" : u"3";
+    EXPECT_EQ(list().SubItem(i, 11), prefix + list().SubItem(i, 8)) << i;
+  }
+}
+
+TEST_F(ResultRows, SortAddNoticesASubItemChangedSinceTheLastKeys) {
+  AddFolder(u"C:\\r\\a\\", 100);
+  AddFolder(u"C:\\r\\b\\", 200);
+  list().SetSubItem(1, 5, Zeros(27) + u"999");
+  list().SetSubItem(2, 10, u"2");
+  form.SortAdd();
+  EXPECT_EQ(list().SubItem(1, 11), Str(u"6") + Zeros(27) + u"999");
+  EXPECT_EQ(list().SubItem(2, 11), Str(u"7") + Zeros(27) + u"200");
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,133 @@
+// Looks at a running Tarnwick window from another process, the way a user's
+// tool would: reads the status bar and every row of the list, presses Esc or
+// closes the window. Used by the end-to-end tests.
+//
+//   window_probe wait-status PREFIX TIMEOUT_MS   waits until panel 1 starts with PREFIX
+//   window_probe rows FILE                      writes every row, tab-separated, UTF-8
+//   window_probe esc                            presses Esc in the window
+//   window_probe close                          closes the window
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "scan/Text.h"
+#include "scan/Win32Text.h"
+#include "scan/Win32Unique.h"
+
+namespace {
+
+using tarnwick::FromWide;
+using tarnwick::ToUtf8;
+
+struct ProcessHandleTraits {
+  using type = HANDLE;
+  static type invalid() { return nullptr; }
+  static void close(type h) { ::CloseHandle(h); }
+};
+using UniqueProcess = tarnwick::UniqueAny<ProcessHandleTraits>;
+
+HWND FindMainWindow() { return ::FindWindowW(nullptr, L"Tarnwick"); }
+
+std::wstring StatusText(HWND main) {
+  HWND status = ::FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
+  if (status == nullptr) return L"";
+  // WM_GETTEXT is carried across processes by the system; it gives panel 1.
+  wchar_t buffer[4096] = {};
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(status, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
+                        &result);
+  return buffer;
+}
+
+int WaitStatus(const std::wstring& prefix, DWORD timeoutMs) {
+  const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+  std::wstring last;
+  while (::GetTickCount64() < end) {
+    if (HWND main = FindMainWindow()) {
+      last = StatusText(main);
+      if (last.rfind(prefix, 0) == 0) {
+        std::printf("%s\n", ToUtf8(FromWide(last)).c_str());
+        return 0;
+      }
+    }
+    ::Sleep(20);
+  }
+  std::fprintf(stderr, "timed out; status was: %s\n", ToUtf8(FromWide(last)).c_str());
+  return 1;
+}
+
+// List-view messages carry pointers, which the system does not carry across
+// processes: the item and its text buffer live in the program's memory.
+int DumpRows(const wchar_t* file) {
+  HWND main = FindMainWindow();
+  HWND list = main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+  if (list == nullptr) return 1;
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(list, &pid);
+  UniqueProcess process(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process) return 1;
+  constexpr int kChars = 32768;
+  const SIZE_T bytes = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
+  void* remote = ::VirtualAllocEx(process.get(), nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+  if (remote == nullptr) return 1;
+  auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + sizeof(LVITEMW));
+
+  FILE* out = _wfopen(file, L"wb");
+  if (out == nullptr) return 1;
+  const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  std::vector<wchar_t> text(kChars);
+  for (int row = 0; row < rows; ++row) {
+    std::string line;
+    for (int column = 0; column < 12; ++column) {
+      LVITEMW item{};
+      item.iSubItem = column;
+      item.pszText = remoteText;
+      item.cchTextMax = kChars;
+      ::WriteProcessMemory(process.get(), remote, &item, sizeof item, nullptr);
+      const LRESULT n = ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
+      ::ReadProcessMemory(process.get(), remoteText, text.data(), (n + 1) * sizeof(wchar_t), nullptr);
+      text[static_cast<size_t>(n)] = L'\0';
+      if (column > 0) line += '\t';
+      line += ToUtf8(FromWide(text.data()));
+    }
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), out);
+  }
+  std::fclose(out);
+  ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  std::printf("%d rows\n", rows);
+  return 0;
+}
+
+int PressEsc() {
+  HWND main = FindMainWindow();
+  HWND list = main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+  if (list == nullptr) return 1;
+  // Posted like keyboard input, so it goes through the window's own message
+  // loop and its dialog-key handling.
+  ::PostMessageW(list, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  ::PostMessageW(list, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+  return 0;
+}
+
+int CloseWindow() {
+  HWND main = FindMainWindow();
+  if (main == nullptr) return 1;
+  ::PostMessageW(main, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"wait-status" && argc == 4) return WaitStatus(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"rows" && argc == 3) return DumpRows(argv[2]);
+  if (command == L"esc") return PressEsc();
+  if (command == L"close") return CloseWindow();
+  std::fprintf(stderr, "usage: window_probe wait-status PREFIX TIMEOUT_MS | rows FILE | esc | close\n");
+  return 2;
+}

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# End to end: starts the real tarnwick.exe under Wine with a generated folder
+# tree on its command line, waits for the completion text, reads every row
+# back from the window with window_probe, and checks each subfolder's bytes,
+# files and folders against an independent count made with find. Then a run
+# cancelled with Esc, and a run whose window is closed mid-way.
+#   search-end-to-end.sh TARNWICK_EXE PROBE_EXE WORK_DIR
+set -euo pipefail
+exe=$1 probe=$2 work=$3
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+rm -rf "$work" && mkdir -p "$work"
+tree="$work/tree"
+
+# A tree with nested folders, empty files and folders, names in several
+# scripts and hidden entries.
+mkdir -p "$tree/alpha/one/two" "$tree/beta" "$tree/空のフォルダ" "$tree/写真 2024/raw" "$tree/.hidden-dir/x"
+head -c 1234567 /dev/zero > "$tree/alpha/big.bin"
+head -c 10 /dev/zero > "$tree/alpha/one/ten"
+head -c 0 /dev/zero > "$tree/alpha/one/two/empty"
+for i in $(seq 1 25); do head -c $((i * 37)) /dev/zero > "$tree/beta/f$i"; done
+head -c 4096 /dev/zero > "$tree/写真 2024/raw/画像😀.raw"
+head -c 77 /dev/zero > "$tree/.hidden-dir/x/.secret"
+head -c 5 /dev/zero > "$tree/root-file.txt"
+head -c 6 /dev/zero > "$tree/ルート.txt"
+
+expected="$work/expected.tsv"
+: > "$expected"
+for d in "$tree"/*/ "$tree"/.*/; do
+  name=$(basename "$d")
+  [ "$name" = . ] || [ "$name" = .. ] && continue
+  files=$(find "$d" -type f | wc -l)
+  bytes=$(find "$d" -type f -printf '%s\n' | awk '{s+=$1} END {print s+0}')
+  folders=$(find "$d" -mindepth 1 -type d | wc -l)
+  printf '%s\t%s\t%s\t%s\n' "$name" "$bytes" "$files" "$folders" >> "$expected"
+done
+sort -o "$expected" "$expected"
+
+# --- a completed run
+"$WINE" "$exe" "$(winpath "$tree")" >/dev/null 2>&1 &
+app=$!
+status=$("$WINE" "$probe" wait-status "Complate." 120000) || fail "no completion text"
+"$WINE" "$probe" rows "$(winpath "$work/rows.tsv")" >/dev/null || fail "cannot read rows"
+"$WINE" "$probe" close >/dev/null
+wait "$app" || true
+
+# Folder rows carry kind 1 in column 11; column 6 is the padded byte size.
+awk -F'\t' '$11 == "1" { printf "%s\t%d\t%s\t%s\n", $7, $6, $4, $5 }' "$work/rows.tsv" | sort > "$work/actual.tsv"
+diff -u "$expected" "$work/actual.tsv" || fail "folder totals differ from find's count"
+[ "$(awk -F'\t' '$11 == "2"' "$work/rows.tsv" | wc -l)" -eq 2 ] || fail "expected two root-file rows"
+files=$(awk -F'\t' '{f+=$3} END {print f}' "$expected")
+bytes=$(awk -F'\t' '{b+=$2} END {print b}' "$expected")
+[ "$status" = "Complate. All Search ${files}Files , ${bytes}Bytes." ] || fail "completion text: $status"
+echo "completed run: $(wc -l < "$work/rows.tsv") rows match find's count; $status"
+
+# --- a run cancelled with Esc and a run closed mid-way, on a tree of many folders
+many="$work/many"
+for top in a b c; do
+  for i in $(seq 1 400); do mkdir -p "$many/$top/d$i/e"; done
+done
+"$WINE" "$exe" "$(winpath "$many")" >/dev/null 2>&1 &
+app=$!
+"$WINE" "$probe" wait-status "0Bytes in " 60000 >/dev/null || fail "no progress report"
+"$WINE" "$probe" esc >/dev/null
+status=$("$WINE" "$probe" wait-status "Search is Canceld By User." 60000) || fail "Esc did not stop the run"
+"$WINE" "$probe" rows "$(winpath "$work/cancelled.tsv")" >/dev/null
+[ "$(wc -l < "$work/cancelled.tsv")" -lt 3 ] || fail "a cancelled run listed every folder"
+"$WINE" "$probe" close >/dev/null
+wait "$app" || true
+echo "Esc stopped the run: $status"
+
+"$WINE" "$exe" "$(winpath "$many")" >/dev/null 2>&1 &
+app=$!
+"$WINE" "$probe" wait-status "0Bytes in " 60000 >/dev/null || fail "no progress report"
+"$WINE" "$probe" close >/dev/null
+for i in $(seq 1 300); do
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$app" 2>/dev/null; then kill "$app"; fail "the program did not end after a close during a run"; fi
+echo "closing during a run ended the program"
+rm -rf "$work"
+echo "end-to-end: all passed"

@@ -157,6 +157,9 @@ void Form1::FailRun() {
   // The run's error path: the controls stay as they were during the run and
   // the rows added so far stay, so the user sees how far it got.
   view_.SetStatusText(kRunFailedText);
+  // A go-up asked for during a failed run is not carried over to the next
+  // run's end.
+  UpPending = 0;
   // A window closed during the run still ends the program.
   if (UnloadPending) view_.Unload();
 }

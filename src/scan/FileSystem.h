@@ -23,7 +23,18 @@ struct DirEntry {
   Str name;
   std::uint32_t attributes = 0;          // 0 when they could not be read
   std::optional<std::uint64_t> length;   // empty when it could not be read
+  std::uint32_t reparseTag = 0;          // with kAttrReparsePoint: its tag, 0 if unknown
 };
+
+// A folder that merely points elsewhere (junction, symbolic link, mount
+// point) rather than holding its own files. Cloud-sync placeholders are
+// reparse points too, but their files are their own, so only name-surrogate
+// tags count; an unknown tag (0) is taken for a link.
+constexpr std::uint32_t kReparseTagNameSurrogateBit = 0x20000000;
+inline bool IsLinkFolder(std::uint32_t attributes, std::uint32_t reparseTag) {
+  return (attributes & kAttrReparsePoint) != 0 &&
+         (reparseTag == 0 || (reparseTag & kReparseTagNameSurrogateBit) != 0);
+}
 
 class FileSystem {
  public:
@@ -38,6 +49,10 @@ class FileSystem {
 
   // Length of a file in bytes, or nothing when it cannot be measured.
   virtual std::optional<std::uint64_t> Length(const Str& path) = 0;
+
+  // Whether the folder `folder` (ending in "") is itself a link folder,
+  // which is never entered.
+  virtual bool IsLink(const Str& folder) = 0;
 
   // Looks for the first normal file matching `pattern`. False only when the
   // look-up itself fails (access denied, no medium, a malformed path); a

@@ -7,8 +7,8 @@
 // the thread's stack. Each folder on the stack holds only its own name list,
 // so memory follows the depth of the tree, not its size.
 //
-// A folder that is a reparse point (junction, symbolic link, mount point) is
-// listed like any folder but never entered: a link back to an ancestor would
+// A link folder (junction, symbolic link, mount point) is listed like any
+// folder but never entered: a link back to an ancestor would
 // loop, and a link elsewhere would count the same bytes twice.
 
 namespace tarnwick {
@@ -20,7 +20,7 @@ struct Folder {
   size_t next = 0;
 };
 
-bool IsLink(const DirEntry& e) { return (e.attributes & kAttrReparsePoint) != 0; }
+bool IsLink(const DirEntry& e) { return IsLinkFolder(e.attributes, e.reparseTag); }
 
 Str ChildFolderPath(const Str& parent, const Str& name) { return AddBackslash(parent + name); }
 
@@ -122,8 +122,7 @@ void GFC::CountFilesAndSize(const Str& Path, double& Count, double& Size, double
 
   std::vector<CountingFolder> stack(1);
   stack[0].path = Path;
-  const bool topIsLink = (SafeGetAttr(fs_, Path) & kAttrReparsePoint) != 0;
-  if (!topIsLink && !fs_.ListFolder(Path, stack[0].entries)) {
+  if (!fs_.IsLink(Path) && !fs_.ListFolder(Path, stack[0].entries)) {
     Count = Size = DirCount = 0;
     return;
   }

@@ -33,7 +33,18 @@ bool NeedsFullPath(StrView path) {
   if (IsDeviceForm(path)) return false;
   if (path.find(u'/') != StrView::npos) return true;
   if (!IsDriveAbsolute(path) && !IsUnc(path)) return true;
+  if (path.find(u"\\\\", 1) != StrView::npos) return true;
   return HasDotPart(path);
+}
+
+bool IsRootPath(StrView path) {
+  if (!path.empty() && path.back() == u'\\') path.remove_suffix(1);
+  if (path.size() == 2 && path[1] == u':') return true;
+  if (!IsUnc(path)) return false;
+  // \\server\share: exactly one "\" after the server name, and a share name.
+  const size_t slash = path.find(u'\\', 2);
+  return slash != StrView::npos && slash > 2 && slash + 1 < path.size() &&
+         path.find(u'\\', slash + 1) == StrView::npos;
 }
 
 Str ToExtendedPath(StrView path) {

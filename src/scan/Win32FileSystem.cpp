@@ -37,10 +37,17 @@ UniqueFindHandle FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) 
 }
 
 // The attribute query does not want the trailing "\" of a folder path, except
-// on a root such as C:\.
+// on a root such as C:\ or \\server\share\.
 Str WithoutTrailingBackslash(const Str& path) {
-  if (path.size() > 3 && path.back() == u'\\') return path.substr(0, path.size() - 1);
+  if (!path.empty() && path.back() == u'\\' && !IsRootPath(path)) return path.substr(0, path.size() - 1);
   return path;
+}
+
+// The directory entry of `path` itself (no wildcard), as its parent lists it.
+bool FindEntry(const Str& path, WIN32_FIND_DATAW& data) {
+  const Str entry = WithoutTrailingBackslash(path);
+  if (entry.empty() || IsRootPath(entry)) return false;
+  return static_cast<bool>(FindFirst(ToSystemPath(entry), data));
 }
 
 }  // namespace
@@ -56,8 +63,10 @@ bool Win32FileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entri
   }
   do {
     if (IsDotName(data.cFileName)) continue;
+    // With the reparse-point bit, dwReserved0 holds the reparse tag.
+    const std::uint32_t tag = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
     entries.push_back(DirEntry{FromWide(data.cFileName), data.dwFileAttributes,
-                               LengthOf(data.nFileSizeHigh, data.nFileSizeLow)});
+                               LengthOf(data.nFileSizeHigh, data.nFileSizeLow), tag});
   } while (::FindNextFileW(find.get(), &data));
   return ::GetLastError() == ERROR_NO_MORE_FILES;
 }
@@ -70,12 +79,26 @@ std::optional<std::uint32_t> Win32FileSystem::Attributes(const Str& path) {
 }
 
 std::optional<std::uint64_t> Win32FileSystem::Length(const Str& path) {
+  if (path.empty()) return std::nullopt;
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (path.empty() || !::GetFileAttributesExW(ToSystemPath(path).c_str(), GetFileExInfoStandard, &data)) {
-    return std::nullopt;
+  if (::GetFileAttributesExW(ToSystemPath(path).c_str(), GetFileExInfoStandard, &data)) {
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+    return LengthOf(data.nFileSizeHigh, data.nFileSizeLow);
   }
-  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
-  return LengthOf(data.nFileSizeHigh, data.nFileSizeLow);
+  const DWORD error = ::GetLastError();
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+  // Files the system holds open (the page file, the hibernation file) refuse
+  // the attribute query but are listed with their size in their folder.
+  WIN32_FIND_DATAW entry;
+  if (!FindEntry(path, entry) || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+  return LengthOf(entry.nFileSizeHigh, entry.nFileSizeLow);
+}
+
+bool Win32FileSystem::IsLink(const Str& folder) {
+  WIN32_FIND_DATAW entry;
+  if (!FindEntry(folder, entry)) return false;
+  const std::uint32_t tag = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? entry.dwReserved0 : 0;
+  return IsLinkFolder(entry.dwFileAttributes, tag);
 }
 
 bool Win32FileSystem::ProbePattern(const Str& pattern) {

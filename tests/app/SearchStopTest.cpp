@@ -168,6 +168,21 @@ TEST_F(SearchStop, GoUpWhileTheRootNoLongerValidatesWaitsForTheRunsOwnEnd) {
   EXPECT_EQ(view.text1, u"C:\\");
 }
 
+TEST_F(SearchStop, AGoUpAskedForDuringAFailedRunIsForgotten) {
+  MakeFive();
+  AtProgressOf(u"C:\\Five\\S1\\", [this] {
+    fs.FailProbe(u"C:\\Five\\");  // the press does not stop the run
+    form.Command4_Click();
+    SortColumn = 0;  // the next row cannot be keyed: the run fails
+  });
+  Search(u"C:\\Five");
+  EXPECT_EQ(view.status, u"Error. Search is Canceld.");
+  EXPECT_EQ(form.UpPending, 0);
+  SortColumn = 5;
+  Search(u"C:\\Data");
+  EXPECT_EQ(view.text1, u"C:\\Data\\");
+}
+
 TEST_F(SearchStop, FolderPickedDuringARunStopsItWithoutANewSearch) {
   MakeFive();
   view.folderToPick = u"C:\\Data\\";

@@ -29,9 +29,10 @@ void MemoryFileSystem::Link(const Str& path) {
   if (std::find(siblings.begin(), siblings.end(), name) == siblings.end()) siblings.push_back(name);
 }
 
-void MemoryFileSystem::AddFolder(const Str& path, std::uint32_t attributes) {
+void MemoryFileSystem::AddFolder(const Str& path, std::uint32_t attributes, std::uint32_t reparseTag) {
   const Str p = Normalise(path);
   nodes_[p].attributes = attributes | kAttrDirectory;
+  nodes_[p].reparseTag = reparseTag;
   Link(p);
 }
 
@@ -64,7 +65,7 @@ bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entr
   for (const Str& name : node->second.children) {
     const Str child = p + u'\\' + name;
     const Node& c = nodes_.at(child);
-    DirEntry e{name, failAttributes_.count(child) ? 0u : c.attributes, std::nullopt};
+    DirEntry e{name, failAttributes_.count(child) ? 0u : c.attributes, std::nullopt, c.reparseTag};
     if (failLength_.count(child) == 0 && !(c.attributes & kAttrDirectory)) e.length = c.length;
     entries.push_back(std::move(e));
   }
@@ -85,6 +86,11 @@ std::optional<std::uint64_t> MemoryFileSystem::Length(const Str& path) {
     return std::nullopt;
   }
   return node->second.length;
+}
+
+bool MemoryFileSystem::IsLink(const Str& folder) {
+  auto node = nodes_.find(Normalise(folder));
+  return node != nodes_.end() && IsLinkFolder(node->second.attributes, node->second.reparseTag);
 }
 
 bool MemoryFileSystem::ProbePattern(const Str& pattern) { return failProbe_.count(pattern) == 0; }

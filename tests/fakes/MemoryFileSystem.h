@@ -14,7 +14,7 @@ class MemoryFileSystem : public FileSystem {
  public:
   // Paths use "\" and no trailing "\", e.g. u"C:\\R\\A". Parents are created
   // as needed; "C:" is the root of drive C.
-  void AddFolder(const Str& path, std::uint32_t attributes = kAttrDirectory);
+  void AddFolder(const Str& path, std::uint32_t attributes = kAttrDirectory, std::uint32_t reparseTag = 0);
   void AddFile(const Str& path, std::uint64_t length, std::uint32_t attributes = kAttrArchive);
   void Remove(const Str& path);
 
@@ -31,12 +31,14 @@ class MemoryFileSystem : public FileSystem {
   bool ListFolder(const Str& folder, std::vector<DirEntry>& entries) override;
   std::optional<std::uint32_t> Attributes(const Str& path) override;
   std::optional<std::uint64_t> Length(const Str& path) override;
+  bool IsLink(const Str& folder) override;
   bool ProbePattern(const Str& pattern) override;
 
  private:
   struct Node {
     std::uint32_t attributes = 0;
     std::uint64_t length = 0;
+    std::uint32_t reparseTag = 0;
     std::vector<Str> children;  // names, in the order added
   };
   static Str Normalise(const Str& path);

@@ -151,6 +151,21 @@ TEST_F(Count, LinksCountAsEmptyFoldersAndAreNeverEnumerated) {
   EXPECT_EQ(events.ProgressPaths(), (V{"C:\\S\\T\\back\\"}));
 }
 
+TEST_F(Count, CloudPlaceholderFoldersAreCountedLikeAnyOther) {
+  // A cloud-sync folder is a reparse point whose tag is no name surrogate:
+  // its files are its own.
+  fs.AddFolder(u"C:\\S\\T\\cloud", kAttrDirectory | kAttrReparsePoint, 0x9000701A);
+  fs.AddFile(u"C:\\S\\T\\cloud\\doc", 1000);
+  fs.AddFolder(u"C:\\S\\T\\junction", kAttrDirectory | kAttrReparsePoint, 0xA0000003);
+  fs.AddFile(u"C:\\S\\T\\junction\\elsewhere", 7);
+  Run(u"C:\\S\\");
+  EXPECT_EQ(t.count, 4);
+  EXPECT_EQ(t.size, 1015);
+  EXPECT_EQ(t.dirs, 4);
+  Run(u"C:\\S\\T\\cloud\\");
+  EXPECT_EQ(t.size, 1000);
+}
+
 TEST_F(Count, DeepChainDoesNotExhaustTheStackAndKeepsPostOrder) {
   Str path = u"C:\\Deep";
   fs.AddFolder(path);

@@ -48,12 +48,22 @@ TEST(LongPath, ExtendedFormForAbsolutePathsOnly) {
 
 TEST(LongPath, PathsTheSystemMustCanonicaliseFirst) {
   for (const char16_t* p : {u"abc", u"abc\\def", u"\\rooted", u"C:relative", u"C:/x", u"C:\\x\\..\\y",
-                            u"C:\\x\\.\\y", u"C:\\x\\..", u""}) {
+                            u"C:\\x\\.\\y", u"C:\\x\\..", u"", u"C:\\x\\\\y", u"C:\\x\\\\",
+                            u"\\\\srv\\share\\\\x"}) {
     EXPECT_TRUE(NeedsFullPath(p)) << ToUtf8(p);
   }
   for (const char16_t* p : {u"C:\\", u"C:\\x\\y\\", u"C:\\x\\...\\", u"C:\\.hidden\\",
                             u"\\\\srv\\share\\", u"\\\\?\\C:\\x\\..\\y"}) {
     EXPECT_FALSE(NeedsFullPath(p)) << ToUtf8(p);
+  }
+}
+
+TEST(LongPath, RootsOfDrivesAndShares) {
+  for (const char16_t* p : {u"C:\\", u"C:", u"\\\\srv\\share", u"\\\\srv\\share\\"}) {
+    EXPECT_TRUE(IsRootPath(p)) << ToUtf8(p);
+  }
+  for (const char16_t* p : {u"C:\\x", u"C:\\x\\", u"\\\\srv", u"\\\\srv\\", u"\\\\srv\\share\\x", u"", u"\\"}) {
+    EXPECT_FALSE(IsRootPath(p)) << ToUtf8(p);
   }
 }
 

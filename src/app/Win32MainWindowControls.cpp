@@ -34,7 +34,9 @@ ControlClass ClassOf(DesignedControl control) {
     case DesignedControl::Text1:
       return {WC_EDITW, child | stop | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kIdText1};
     case DesignedControl::Label1:
-      return {WC_STATICW, child | WS_GROUP | SS_LEFT | SS_NOPREFIX, 0, kIdLabel1};
+      // A caption a little wider than its box, in a wider font or at
+      // another scale, loses its last pixels rather than its second word.
+      return {WC_STATICW, child | WS_GROUP | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, kIdLabel1};
     case DesignedControl::Command1:
       return {WC_BUTTONW, child | stop | BS_DEFPUSHBUTTON, 0, kIdCommand1};
     case DesignedControl::Command2:

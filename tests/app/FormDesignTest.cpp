@@ -23,12 +23,6 @@ TEST(FormDesign, TwipsBecomeNearestPixelsAtEachScale) {
   EXPECT_EQ(ScaleForDpi(100000, 96, 480), 500000);
 }
 
-TEST(FormDesign, ControlsAreListedInTabOrder) {
-  for (size_t i = 0; i < kForm1Controls.size(); ++i) {
-    EXPECT_EQ(kForm1Controls[i].tabIndex, static_cast<int>(i));
-  }
-}
-
 TEST(ListView1Bounds, FillsTheWidthAndStopsAtTheStatusBar) {
   EXPECT_EQ(ListView1Bounds(629, 659, 84, 22), (PixelRect{0, 84, 629, 553}));
   EXPECT_EQ(ListView1Bounds(1000, 300, 84, 22), (PixelRect{0, 84, 1000, 194}));

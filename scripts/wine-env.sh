@@ -10,15 +10,21 @@ WINESERVER=/usr/lib/wine/wineserver
 
 # Creates the prefix once: no window manager under Xvfb, so windows are left
 # unmanaged (hiding one then takes milliseconds, not seconds), and the
-# title-bar font is put in place.
+# title-bar font is put in place. The Japanese dialog fonts otherwise all map
+# to the fixed-pitch IPA Gothic, whose wide Latin letters overflow the labels;
+# the proportional IPA P Gothic is what a Japanese system's UI font looks like.
 wine_prepare_prefix() {
-  [ -f "$WINEPREFIX/.tarnwick-ready" ] && return 0
+  [ -f "$WINEPREFIX/.tarnwick-ready-2" ] && return 0
   mkdir -p "$WINEPREFIX"
   "$WINE" wineboot --init >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  local face
+  for face in "MS Shell Dlg" "MS UI Gothic"; do
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
+  done
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   "$WINESERVER" -w
-  touch "$WINEPREFIX/.tarnwick-ready"
+  touch "$WINEPREFIX/.tarnwick-ready-2"
 }
 
 # Starts Xvfb on the first free display number unless DISPLAY is already set.

@@ -1,0 +1,20 @@
+#include "app/Main.h"
+
+#include "app/CommandLine.h"
+#include "list/Module1.h"
+
+namespace tarnwick {
+
+void Main(StrView fullCommandLine, FormLoader& loader) {
+  // The root text is taken as typed: quotation marks stay, nothing is
+  // trimmed; the search press validates it like any other text.
+  const Str rootText = CommandLineArguments(fullCommandLine);
+  Form1& form = loader.LoadForm1();
+  SortColumn = 5;
+  FormView& view = loader.View();
+  view.SetText1(rootText);
+  view.Show();
+  if (!rootText.empty()) form.C1C();
+}
+
+}  // namespace tarnwick

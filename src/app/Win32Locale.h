@@ -1,0 +1,9 @@
+#pragma once
+#include "app/FormView.h"
+
+namespace tarnwick {
+
+// The user's thousands and decimal separators, for the size columns.
+NumberSeparators ReadNumberSeparators();
+
+}  // namespace tarnwick

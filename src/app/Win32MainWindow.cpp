@@ -1,0 +1,260 @@
+#include "app/Win32MainWindow.h"
+
+#include "app/Win32Pictures.h"
+#include "app/Win32ResourceIds.h"
+#include "app/Win32UiFont.h"
+#include "scan/Win32Text.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TarnwickForm1";
+
+bool RegisterWindowClass(WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.hIcon = static_cast<HICON>(::LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_TARNWICK),
+                                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+Win32MainWindow::Win32MainWindow(Win32MessageLoop& loop, int showCommand)
+    : loop_(loop), showCommand_(showCommand) {}
+
+Win32MainWindow::~Win32MainWindow() {
+  if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+bool Win32MainWindow::Create(FormEvents& events, ListModel& rows) {
+  events_ = &events;
+  rows_ = &rows;
+  if (!RegisterWindowClass(&Win32MainWindow::WindowProc)) return false;
+  const std::wstring caption = ToWide(kAppTitle);
+  // The size is set once the window knows the DPI of its monitor.
+  ::CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                    this);
+  if (hwnd_ == nullptr) return false;
+  Form_Load();
+  return true;
+}
+
+LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Win32MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  // No exception may unwind through the system's frames that called us.
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = hwnd_;  // OnNcDestroy forgets it
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_SIZE:
+      OnSize(static_cast<UINT>(wParam));
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case DM_GETDEFID:
+      return OnGetDefId();
+    case kSyncRowCountMessage:
+      list_.SyncCount();
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_NCDESTROY:
+      OnNcDestroy();
+      break;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool Win32MainWindow::OnCreate() {
+  dpi_ = static_cast<int>(::GetDpiForWindow(hwnd_));
+  if (dpi_ <= 0) dpi_ = kDefaultDpi;
+  font_ = CreateUiFont(dpi_);
+  if (!CreateControls()) return false;
+  CreateToolTip();
+  CreateMenus();
+  ApplyFont();
+  LoadPictures();
+  list_.Attach(ControlWindow(DesignedControl::ListView1), *rows_, hwnd_, kSyncRowCountMessage);
+  list_.AddColumns(dpi_);
+  imageList1_ = CreateImageList1(dpi_);
+  lastFocus_ = ControlWindow(DesignedControl::ListView1);
+  loop_.SetDialogWindow(hwnd_);
+  SizeClientArea();
+  return true;
+}
+
+void Win32MainWindow::Form_Load() { list_.SetSmallImages(imageList1_.get()); }
+
+void Win32MainWindow::OnSize(UINT type) {
+  // A minimised window keeps its layout for when it is restored.
+  if (type == SIZE_MINIMIZED) return;
+  Form_Resize();
+}
+
+void Win32MainWindow::Form_Resize() {
+  HWND status = ControlWindow(DesignedControl::StatusBar1);
+  HWND list = ControlWindow(DesignedControl::ListView1);
+  if (status == nullptr || list == nullptr) return;
+  // The status bar docks itself along the bottom edge when told of the size.
+  ::SendMessageW(status, WM_SIZE, 0, 0);
+  RECT client;
+  ::GetClientRect(hwnd_, &client);
+  RECT statusRect;
+  ::GetWindowRect(status, &statusRect);
+  RECT listRect;
+  ::GetWindowRect(list, &listRect);
+  ::MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&listRect), 2);
+  const PixelRect bounds =
+      ListView1Bounds(client.right, client.bottom, listRect.top, statusRect.bottom - statusRect.top);
+  ::SetWindowPos(list, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32MainWindow::OnCommand(int id, int code) {
+  if (events_ == nullptr) return;
+  const bool clicked = code == BN_CLICKED;
+  switch (id) {
+    case kIdCommand1:
+      if (clicked) events_->Command1_Click();
+      break;
+    case kIdCommand2:
+      if (clicked) events_->Command2_Click();
+      break;
+    case kIdCommand4:
+      if (clicked) events_->Command4_Click();
+      break;
+    case kIdCheck1:
+      if (clicked) events_->Check1_Click();
+      break;
+    case kIdOption1_0:
+    case kIdOption1_1:
+    case kIdOption1_2:
+      if (clicked) OnOption1Click(id - kIdOption1_0);
+      break;
+    case IDCANCEL:
+      OnEscapeKey();
+      break;
+  }
+}
+
+LRESULT Win32MainWindow::OnNotify(NMHDR& header) {
+  if (header.idFrom == kIdListView1) OnListNotify(header);
+  return 0;
+}
+
+void Win32MainWindow::OnListNotify(NMHDR& header) {
+  switch (header.code) {
+    case LVN_GETDISPINFOW:
+      list_.OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
+      break;
+    case LVN_ITEMCHANGED:
+      list_.OnItemChanged(reinterpret_cast<NMLISTVIEW&>(header));
+      break;
+  }
+}
+
+void Win32MainWindow::OnClose() {
+  // The close is never refused. During a search the window goes at once;
+  // the search winds down on its own and then unloads what is left.
+  if (events_ != nullptr) events_->Form_QueryUnload();
+  if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+void Win32MainWindow::OnDestroy() {
+  closedText1_ = Text1();
+  closedStatus_ = StatusText();
+  closedUnit_ = SelectedUnit();
+  closedFullPath_ = FullPathChecked();
+  list_.Detach();
+  loop_.SetDialogWindow(nullptr);
+  // The program ends with its one window.
+  ::PostQuitMessage(0);
+}
+
+void Win32MainWindow::OnNcDestroy() {
+  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
+  controls_.fill(nullptr);
+  toolTip_ = nullptr;
+  lastFocus_ = nullptr;
+}
+
+void Win32MainWindow::OnActivate(bool active) {
+  // A plain window does not remember its focused control as a dialog does.
+  if (active) {
+    if (lastFocus_ != nullptr && ::IsWindowEnabled(lastFocus_)) ::SetFocus(lastFocus_);
+  } else {
+    HWND focus = ::GetFocus();
+    if (focus != nullptr && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
+  }
+}
+
+void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  const int oldDpi = dpi_;
+  dpi_ = dpi;
+  UniqueFont oldFont = std::move(font_);
+  font_ = CreateUiFont(dpi_);
+  ApplyFont();
+  LoadPictures();
+  UniqueImageList oldImages = std::move(imageList1_);
+  imageList1_ = CreateImageList1(dpi_);
+  list_.SetSmallImages(imageList1_.get());
+  list_.RescaleColumns(oldDpi, dpi_);
+  LayoutControls();
+  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Form_Resize();
+}
+
+LRESULT Win32MainWindow::OnGetDefId() const {
+  // The dialog manager presses this button on Enter; with no default button
+  // it sends IDOK, which nothing answers.
+  return command1Default_ ? MAKELRESULT(kIdCommand1, DC_HASDEFID) : 0;
+}
+
+void Win32MainWindow::OnOption1Click(int index) {
+  UpdateOption1TabStop();
+  events_->Option1_Click(index);
+}
+
+void Win32MainWindow::OnEscapeKey() {
+  HWND command1 = ControlWindow(DesignedControl::Command1);
+  if (command1Cancel_ && events_ != nullptr && ::IsWindowEnabled(command1)) events_->Command1_Click();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,147 @@
+#pragma once
+// The main window Form1 in Win32: creates the controls as designed, hands
+// every event to the Form1 handlers and implements FormView over the real
+// controls.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+
+#include "app/FormDesign.h"
+#include "app/FormEvents.h"
+#include "app/FormView.h"
+#include "app/Win32GuiHandles.h"
+#include "app/Win32MessageLoop.h"
+#include "app/Win32Pause.h"
+#include "app/Win32ResultList.h"
+
+namespace tarnwick {
+
+// Child-window and menu-item identifiers; IDOK and IDCANCEL stay free for
+// the Enter and Esc keys.
+enum ControlId : int {
+  kIdListView1 = 1001,
+  kIdStatusBar1,
+  kIdText1,
+  kIdLabel1,
+  kIdCommand1,
+  kIdCommand2,
+  kIdCheck1,
+  kIdOption1_0,
+  kIdOption1_1,
+  kIdOption1_2,
+  kIdCommand4,
+  kIdPop1Open = 2001,
+  kIdPop2GoUp,
+};
+
+// Posted to the main window when rows were appended to ListView1.
+constexpr UINT kSyncRowCountMessage = WM_APP + 1;
+
+class Win32MainWindow final : public FormView {
+ public:
+  Win32MainWindow(Win32MessageLoop& loop, int showCommand);
+  ~Win32MainWindow() override;
+  Win32MainWindow(const Win32MainWindow&) = delete;
+  Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+
+  // Creates the window and its controls, hidden, and runs the load handler.
+  // The events go to `events`; ListView1 shows `rows`. Both must outlive the
+  // window.
+  bool Create(FormEvents& events, ListModel& rows);
+
+  HWND Handle() const { return hwnd_; }
+  HWND ControlWindow(DesignedControl control) const;
+  HWND ToolTip() const { return toolTip_; }
+  // The pop-up menus pop1 and pop2, as TrackPopupMenu takes them.
+  HMENU Pop1() const;
+  HMENU Pop2() const;
+  int Dpi() const { return dpi_; }
+
+  // FormView
+  Str Text1() override;
+  void SetText1(const Str& text) override;
+  void SetEnabled(Control control, bool enabled) override;
+  void SetCommand1Caption(const Str& caption) override;
+  void SetCommand1Default(bool isDefault) override;
+  void SetCommand1Cancel(bool isCancel) override;
+  void Repaint(Control control) override;
+  void RepaintWindow() override;
+  void SetStatusText(const Str& text) override;
+  Str StatusText() override;
+  void ShowMessage(const Str& text) override;
+  bool AskYesNo(const Str& text) override;
+  int SelectedUnit() override;
+  bool FullPathChecked() override;
+  void PumpMessages() override;
+  void PauseOneMillisecond() override;
+  void Show() override;
+  void Unload() override;
+  Str BrowseForFolder() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Message handlers.
+  bool OnCreate();
+  void Form_Load();
+  void Form_Resize();
+  void OnSize(UINT type);
+  void OnCommand(int id, int code);
+  LRESULT OnNotify(NMHDR& header);
+  void OnListNotify(NMHDR& header);
+  void OnClose();
+  void OnDestroy();
+  void OnNcDestroy();
+  void OnActivate(bool active);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  LRESULT OnGetDefId() const;
+  void OnEscapeKey();
+  void OnOption1Click(int index);
+
+  // Building and laying out the controls (Win32MainWindowControls.cpp).
+  bool CreateControls();
+  void CreateToolTip();
+  void CreateMenus();
+  void SizeClientArea();
+  void LayoutControls();
+  void UpdateOption1TabStop();
+  void ApplyFont();
+  void LoadPictures();
+  HWND ControlFor(Control control) const;
+
+  Win32MessageLoop& loop_;
+  int showCommand_;
+  FormEvents* events_ = nullptr;
+  ListModel* rows_ = nullptr;
+  HWND hwnd_ = nullptr;
+  std::array<HWND, kForm1Controls.size()> controls_{};
+  HWND toolTip_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  int dpi_ = kDefaultDpi;
+
+  UniqueFont font_;
+  UniqueIcon browsePicture_;
+  UniqueIcon goUpPicture_;
+  UniqueIcon bigIcon_;
+  UniqueIcon smallIcon_;
+  UniqueImageList imageList1_;
+  UniqueMenu pop1_;
+  UniqueMenu pop2_;
+  Win32ResultList list_;
+  Win32Pause pause_;
+
+  bool command1Default_ = true;
+  bool command1Cancel_ = false;
+  bool shown_ = false;
+  bool unloaded_ = false;
+
+  // What the handlers of a search that outlives the closed window still read.
+  Str closedText1_;
+  Str closedStatus_;
+  int closedUnit_ = 1;
+  bool closedFullPath_ = false;
+};
+
+}  // namespace tarnwick

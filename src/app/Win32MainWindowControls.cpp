@@ -1,0 +1,205 @@
+// Building the controls of the main window from its design, and laying them
+// out for the DPI of its monitor.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/Win32MainWindow.h"
+#include "app/Win32Pictures.h"
+#include "app/Win32ResourceIds.h"
+#include "scan/Win32Text.h"
+
+namespace tarnwick {
+namespace {
+
+struct ControlClass {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+  int id;
+};
+
+// Every focusable control starts a group, except the second and third unit
+// buttons, so that the arrow keys move among the three units; of those only
+// the selected one is a Tab stop (UpdateOption1TabStop).
+ControlClass ClassOf(DesignedControl control) {
+  constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+  constexpr DWORD stop = WS_TABSTOP | WS_GROUP;
+  switch (control) {
+    case DesignedControl::ListView1:
+      return {WC_LISTVIEWW,
+              child | stop | LVS_REPORT | LVS_OWNERDATA | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL,
+              WS_EX_CLIENTEDGE, kIdListView1};
+    case DesignedControl::StatusBar1:
+      return {STATUSCLASSNAMEW, child | SBARS_SIZEGRIP, 0, kIdStatusBar1};
+    case DesignedControl::Text1:
+      return {WC_EDITW, child | stop | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kIdText1};
+    case DesignedControl::Label1:
+      // A caption a little wider than its box, in a wider font or at
+      // another scale, loses its last pixels rather than its second word.
+      return {WC_STATICW, child | WS_GROUP | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, kIdLabel1};
+    case DesignedControl::Command1:
+      return {WC_BUTTONW, child | stop | BS_DEFPUSHBUTTON, 0, kIdCommand1};
+    case DesignedControl::Command2:
+      return {WC_BUTTONW, child | stop | BS_PUSHBUTTON | BS_ICON, 0, kIdCommand2};
+    case DesignedControl::Check1:
+      return {WC_BUTTONW, child | stop | BS_AUTOCHECKBOX, 0, kIdCheck1};
+    case DesignedControl::Option1_0:
+      return {WC_BUTTONW, child | stop | BS_AUTORADIOBUTTON, 0, kIdOption1_0};
+    case DesignedControl::Option1_1:
+      return {WC_BUTTONW, child | BS_AUTORADIOBUTTON, 0, kIdOption1_1};
+    case DesignedControl::Option1_2:
+      return {WC_BUTTONW, child | BS_AUTORADIOBUTTON, 0, kIdOption1_2};
+    case DesignedControl::Command4:
+      return {WC_BUTTONW, child | stop | BS_PUSHBUTTON | BS_ICON, 0, kIdCommand4};
+  }
+  return {};
+}
+
+size_t IndexOf(DesignedControl control) {
+  for (size_t i = 0; i < kForm1Controls.size(); ++i) {
+    if (kForm1Controls[i].control == control) return i;
+  }
+  return 0;
+}
+
+}  // namespace
+
+HWND Win32MainWindow::ControlWindow(DesignedControl control) const { return controls_[IndexOf(control)]; }
+
+HWND Win32MainWindow::ControlFor(Control control) const {
+  switch (control) {
+    case Control::Text1:
+      return ControlWindow(DesignedControl::Text1);
+    case Control::Command1:
+      return ControlWindow(DesignedControl::Command1);
+    case Control::Command2:
+      return ControlWindow(DesignedControl::Command2);
+    case Control::Command4:
+      return ControlWindow(DesignedControl::Command4);
+    case Control::Check1:
+      return ControlWindow(DesignedControl::Check1);
+    case Control::Option1_0:
+      return ControlWindow(DesignedControl::Option1_0);
+    case Control::Option1_1:
+      return ControlWindow(DesignedControl::Option1_1);
+    case Control::Option1_2:
+      return ControlWindow(DesignedControl::Option1_2);
+    case Control::ListView1:
+      return ControlWindow(DesignedControl::ListView1);
+  }
+  return nullptr;
+}
+
+HMENU Win32MainWindow::Pop1() const { return ::GetSubMenu(pop1_.get(), 0); }
+HMENU Win32MainWindow::Pop2() const { return ::GetSubMenu(pop2_.get(), 0); }
+
+bool Win32MainWindow::CreateControls() {
+  // Created in tab order: the dialog manager's Tab follows creation order.
+  for (size_t i = 0; i < kForm1Controls.size(); ++i) {
+    const ControlDesign& design = kForm1Controls[i];
+    const ControlClass kind = ClassOf(design.control);
+    const PixelRect place = ToPixels(design.rect, dpi_);
+    const std::wstring caption = ToWide(design.caption);
+    controls_[i] = ::CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), kind.style, place.left,
+                                     place.top, place.width, place.height, hwnd_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kind.id)),
+                                     ::GetModuleHandleW(nullptr), nullptr);
+    if (controls_[i] == nullptr) return false;
+  }
+
+  HWND list = ControlWindow(DesignedControl::ListView1);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  // A root text may be a long path; the edit box's default limit is 30,000.
+  ::SendMessageW(ControlWindow(DesignedControl::Text1), EM_SETLIMITTEXT, 0, 0);
+  int parts[] = {-1};
+  ::SendMessageW(ControlWindow(DesignedControl::StatusBar1), SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+  ::SendMessageW(ControlWindow(DesignedControl::Option1_1), BM_SETCHECK, BST_CHECKED, 0);
+  UpdateOption1TabStop();
+  return true;
+}
+
+void Win32MainWindow::UpdateOption1TabStop() {
+  // Tab enters the group of units at the selected one, as in a dialog.
+  for (const DesignedControl option :
+       {DesignedControl::Option1_0, DesignedControl::Option1_1, DesignedControl::Option1_2}) {
+    HWND button = ControlWindow(option);
+    const LONG_PTR style = ::GetWindowLongPtrW(button, GWL_STYLE);
+    const bool selected = ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    ::SetWindowLongPtrW(button, GWL_STYLE, selected ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+  }
+}
+
+void Win32MainWindow::CreateToolTip() {
+  toolTip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               ::GetModuleHandleW(nullptr), nullptr);
+  if (toolTip_ == nullptr) return;
+  std::wstring text = ToWide(kCommand4ToolTip);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(ControlWindow(DesignedControl::Command4));
+  tool.lpszText = text.data();
+  ::SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32MainWindow::CreateMenus() {
+  // Each pop-up hangs under a captioned entry of a menu that is never shown
+  // as a bar; navigation shows the pop-up itself.
+  const auto make = [](const char16_t* caption, int itemId, const char16_t* item) {
+    UniqueMenu holder(::CreateMenu());
+    HMENU popup = ::CreatePopupMenu();
+    ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(itemId), ToWide(item).c_str());
+    ::AppendMenuW(holder.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup), ToWide(caption).c_str());
+    return holder;
+  };
+  pop1_ = make(kPop1Caption, kIdPop1Open, kPop1Open);
+  pop2_ = make(kPop2Caption, kIdPop2GoUp, kPop2GoUp);
+}
+
+void Win32MainWindow::SizeClientArea() {
+  RECT frame{0, 0, TwipsToPixels(kForm1ClientWidth, dpi_), TwipsToPixels(kForm1ClientHeight, dpi_)};
+  const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+  ::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_));
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32MainWindow::LayoutControls() {
+  for (size_t i = 0; i < kForm1Controls.size(); ++i) {
+    if (kForm1Controls[i].control == DesignedControl::StatusBar1) continue;  // docks itself
+    const PixelRect place = ToPixels(kForm1Controls[i].rect, dpi_);
+    ::SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void Win32MainWindow::ApplyFont() {
+  if (!font_) return;
+  const WPARAM font = reinterpret_cast<WPARAM>(font_.get());
+  for (HWND control : controls_) ::SendMessageW(control, WM_SETFONT, font, TRUE);
+  if (toolTip_ != nullptr) ::SendMessageW(toolTip_, WM_SETFONT, font, TRUE);
+}
+
+void Win32MainWindow::LoadPictures() {
+  const int picture = ScaleForDpi(kPicturePixels, kDefaultDpi, dpi_);
+  UniqueIcon browse = LoadIconPixels(IDI_BROWSE_FOLDER, picture);
+  UniqueIcon goUp = LoadIconPixels(IDI_GO_UP, picture);
+  ::SendMessageW(ControlWindow(DesignedControl::Command2), BM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(browse.get()));
+  ::SendMessageW(ControlWindow(DesignedControl::Command4), BM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(goUp.get()));
+  browsePicture_ = std::move(browse);
+  goUpPicture_ = std::move(goUp);
+
+  UniqueIcon largeIcon = LoadIconPixels(IDI_TARNWICK, ::GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi_)));
+  UniqueIcon smallIcon = LoadIconPixels(IDI_TARNWICK, ::GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi_)));
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon.get()));
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
+  bigIcon_ = std::move(largeIcon);
+  smallIcon_ = std::move(smallIcon);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,132 @@
+// FormView over the real controls. After the window has been closed in the
+// middle of a search, the search still runs to its end: the calls then act on
+// what the window last showed and show nothing.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/Win32MainWindow.h"
+#include "scan/Win32BrowseForFolder.h"
+#include "scan/Win32Text.h"
+
+namespace tarnwick {
+namespace {
+
+Str WindowText(HWND window) {
+  const int length = ::GetWindowTextLengthW(window);
+  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(window, buffer.data(), length + 1);
+  return Str(reinterpret_cast<const char16_t*>(buffer.data()), static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+bool IsChecked(HWND button) { return ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+constexpr UINT kImmediateRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
+
+}  // namespace
+
+Str Win32MainWindow::Text1() {
+  HWND edit = ControlWindow(DesignedControl::Text1);
+  return edit != nullptr ? WindowText(edit) : closedText1_;
+}
+
+void Win32MainWindow::SetText1(const Str& text) {
+  HWND edit = ControlWindow(DesignedControl::Text1);
+  if (edit != nullptr) {
+    ::SetWindowTextW(edit, ToWide(text).c_str());
+  } else {
+    closedText1_ = text;
+  }
+}
+
+void Win32MainWindow::SetEnabled(Control control, bool enabled) {
+  HWND window = ControlFor(control);
+  if (window != nullptr) ::EnableWindow(window, enabled ? TRUE : FALSE);
+}
+
+void Win32MainWindow::SetCommand1Caption(const Str& caption) {
+  HWND button = ControlWindow(DesignedControl::Command1);
+  if (button != nullptr) ::SetWindowTextW(button, ToWide(caption).c_str());
+}
+
+void Win32MainWindow::SetCommand1Default(bool isDefault) {
+  // Enter presses the default button through DM_GETDEFID; the style only
+  // draws its heavier frame.
+  command1Default_ = isDefault;
+  HWND button = ControlWindow(DesignedControl::Command1);
+  if (button != nullptr) {
+    ::SendMessageW(button, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
+}
+
+void Win32MainWindow::SetCommand1Cancel(bool isCancel) { command1Cancel_ = isCancel; }
+
+void Win32MainWindow::Repaint(Control control) {
+  HWND window = ControlFor(control);
+  if (window != nullptr) ::RedrawWindow(window, nullptr, nullptr, kImmediateRepaint);
+}
+
+void Win32MainWindow::RepaintWindow() {
+  if (hwnd_ != nullptr) ::RedrawWindow(hwnd_, nullptr, nullptr, kImmediateRepaint | RDW_FRAME);
+}
+
+void Win32MainWindow::SetStatusText(const Str& text) {
+  closedStatus_ = text;
+  HWND status = ControlWindow(DesignedControl::StatusBar1);
+  if (status != nullptr) ::SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+}
+
+Str Win32MainWindow::StatusText() {
+  HWND status = ControlWindow(DesignedControl::StatusBar1);
+  if (status == nullptr) return closedStatus_;
+  const size_t length = LOWORD(::SendMessageW(status, SB_GETTEXTLENGTHW, 0, 0));
+  std::vector<wchar_t> buffer(length + 1, L'\0');
+  ::SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buffer.data()));
+  return FromWide(buffer.data());
+}
+
+void Win32MainWindow::ShowMessage(const Str& text) {
+  // Once the window is closed the user has left; nothing pops up after it.
+  if (hwnd_ == nullptr) return;
+  ::MessageBoxW(hwnd_, ToWide(text).c_str(), ToWide(kAppTitle).c_str(), MB_OK);
+}
+
+bool Win32MainWindow::AskYesNo(const Str& text) {
+  if (hwnd_ == nullptr) return false;
+  return ::MessageBoxW(hwnd_, ToWide(text).c_str(), ToWide(kAppTitle).c_str(), MB_YESNO | MB_DEFBUTTON1) == IDYES;
+}
+
+int Win32MainWindow::SelectedUnit() {
+  if (hwnd_ == nullptr) return closedUnit_;
+  if (IsChecked(ControlWindow(DesignedControl::Option1_0))) return 0;
+  if (IsChecked(ControlWindow(DesignedControl::Option1_2))) return 2;
+  return 1;
+}
+
+bool Win32MainWindow::FullPathChecked() {
+  if (hwnd_ == nullptr) return closedFullPath_;
+  return IsChecked(ControlWindow(DesignedControl::Check1));
+}
+
+void Win32MainWindow::PumpMessages() { loop_.PumpPending(); }
+
+void Win32MainWindow::PauseOneMillisecond() { pause_.OneMillisecond(); }
+
+void Win32MainWindow::Show() {
+  if (hwnd_ == nullptr || unloaded_) return;
+  // The first showing honours how the program was started (normal,
+  // minimised, maximised).
+  ::ShowWindow(hwnd_, shown_ ? SW_SHOW : showCommand_);
+  shown_ = true;
+  ::UpdateWindow(hwnd_);
+}
+
+void Win32MainWindow::Unload() {
+  unloaded_ = true;
+  if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+Str Win32MainWindow::BrowseForFolder() { return ::tarnwick::BrowseForFolder(); }
+
+}  // namespace tarnwick

@@ -1,0 +1,255 @@
+// FormView on the real controls: what the handlers of Form1 do to the window
+// shows on screen, and the keys, clicks and closes reach the handlers.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "app/Win32Pause.h"
+#include "app/Win32WindowFixture.h"
+#include "scan/Win32Text.h"
+
+namespace tarnwick::testing {
+namespace {
+
+TEST_F(MainWindowTest, Text1CaptionAndEnabledStates) {
+  window->SetText1(u"\"Z:\\tmp\\日本語 フォルダ\\\"");
+  EXPECT_EQ(TextOf(Get(DesignedControl::Text1)), u"\"Z:\\tmp\\日本語 フォルダ\\\"");
+  EXPECT_EQ(window->Text1(), u"\"Z:\\tmp\\日本語 フォルダ\\\"");
+  // A long path is kept whole, not cut at the edit box's default limit.
+  const Str longPath = u"Z:\\" + Str(40000, u'a');
+  window->SetText1(longPath);
+  EXPECT_EQ(window->Text1(), longPath);
+
+  window->SetCommand1Caption(u"Cancel");
+  EXPECT_EQ(TextOf(Get(DesignedControl::Command1)), u"Cancel");
+
+  const std::pair<Control, DesignedControl> pairs[] = {
+      {Control::Text1, DesignedControl::Text1},         {Control::Command1, DesignedControl::Command1},
+      {Control::Command2, DesignedControl::Command2},   {Control::Command4, DesignedControl::Command4},
+      {Control::Check1, DesignedControl::Check1},       {Control::Option1_0, DesignedControl::Option1_0},
+      {Control::Option1_1, DesignedControl::Option1_1}, {Control::Option1_2, DesignedControl::Option1_2},
+      {Control::ListView1, DesignedControl::ListView1},
+  };
+  for (const auto& [control, designed] : pairs) {
+    window->SetEnabled(control, false);
+    EXPECT_FALSE(::IsWindowEnabled(Get(designed))) << static_cast<int>(control);
+    for (const auto& [other, otherDesigned] : pairs) {
+      if (other != control) {
+        EXPECT_TRUE(::IsWindowEnabled(Get(otherDesigned)));
+      }
+    }
+    window->SetEnabled(control, true);
+    EXPECT_TRUE(::IsWindowEnabled(Get(designed)));
+  }
+  window->Repaint(Control::Command1);
+  window->RepaintWindow();
+}
+
+TEST_F(MainWindowTest, StatusTextIsTheFirstPanel) {
+  HWND status = Get(DesignedControl::StatusBar1);
+  EXPECT_EQ(::SendMessageW(status, SB_GETPARTS, 0, 0), 1);
+  window->SetStatusText(u"52428800Bytes in Z:\\データ\\Photos\\.");
+  wchar_t text[256] = {};
+  ::SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(FromWide(text), u"52428800Bytes in Z:\\データ\\Photos\\.");
+  EXPECT_EQ(window->StatusText(), u"52428800Bytes in Z:\\データ\\Photos\\.");
+}
+
+TEST_F(MainWindowTest, EnterPressesCommand1OnlyWhileItIsTheDefaultButton) {
+  for (DesignedControl focus : {DesignedControl::Text1, DesignedControl::ListView1}) {
+    ::SetFocus(Get(focus));
+    events.command1 = 0;
+    PressKey(loop, Main(), VK_RETURN);
+    EXPECT_EQ(events.command1, 1) << static_cast<int>(focus);
+
+    window->SetCommand1Default(false);
+    EXPECT_EQ(::GetWindowLongPtrW(Get(DesignedControl::Command1), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_EQ(::SendMessageW(Main(), DM_GETDEFID, 0, 0), 0);
+    ::SetFocus(Get(focus));
+    PressKey(loop, Main(), VK_RETURN);
+    EXPECT_EQ(events.command1, 1);
+
+    window->SetCommand1Default(true);
+    EXPECT_EQ(::GetWindowLongPtrW(Get(DesignedControl::Command1), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    PressKey(loop, Main(), VK_RETURN);
+    EXPECT_EQ(events.command1, 2);
+  }
+  EXPECT_EQ(events.command2 + events.command4, 0);
+}
+
+TEST_F(MainWindowTest, EscPressesCommand1OnlyWhileItIsAnEnabledCancelButton) {
+  ::SetFocus(Get(DesignedControl::ListView1));
+  PressKey(loop, Main(), VK_ESCAPE);
+  EXPECT_EQ(events.command1, 0);
+
+  window->SetCommand1Cancel(true);
+  window->SetCommand1Default(false);
+  PressKey(loop, Main(), VK_ESCAPE);
+  EXPECT_EQ(events.command1, 1);
+  // Enter is not Esc: with no default button it presses nothing.
+  PressKey(loop, Main(), VK_RETURN);
+  EXPECT_EQ(events.command1, 1);
+
+  // The run disables the button once a stop is asked for: Esc then does
+  // nothing, as a click on it cannot.
+  window->SetEnabled(Control::Command1, false);
+  PressKey(loop, Main(), VK_ESCAPE);
+  EXPECT_EQ(events.command1, 1);
+
+  // With the focused control disabled (the run disables Text1), the keys
+  // still reach the window.
+  window->SetEnabled(Control::Command1, true);
+  ::SetFocus(Get(DesignedControl::Text1));
+  window->SetEnabled(Control::Text1, false);
+  PressKey(loop, Main(), VK_ESCAPE);
+  EXPECT_EQ(events.command1, 2);
+
+  window->SetCommand1Cancel(false);
+  PressKey(loop, Main(), VK_ESCAPE);
+  EXPECT_EQ(events.command1, 2);
+}
+
+TEST_F(MainWindowTest, ClicksReachTheirHandlersAndTheOptionsReadBack) {
+  ::SendMessageW(Get(DesignedControl::Command1), BM_CLICK, 0, 0);
+  ::SendMessageW(Get(DesignedControl::Command2), BM_CLICK, 0, 0);
+  ::SendMessageW(Get(DesignedControl::Command4), BM_CLICK, 0, 0);
+  ::SendMessageW(Get(DesignedControl::Command4), BM_CLICK, 0, 0);
+  EXPECT_EQ(events.command1, 1);
+  EXPECT_EQ(events.command2, 1);
+  EXPECT_EQ(events.command4, 2);
+
+  ::SendMessageW(Get(DesignedControl::Check1), BM_CLICK, 0, 0);
+  EXPECT_EQ(events.check1, 1);
+  EXPECT_TRUE(window->FullPathChecked());
+
+  ::SendMessageW(Get(DesignedControl::Option1_2), BM_CLICK, 0, 0);
+  EXPECT_EQ(window->SelectedUnit(), 2);
+  EXPECT_EQ(::SendMessageW(Get(DesignedControl::Option1_1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  ::SendMessageW(Get(DesignedControl::Option1_0), BM_CLICK, 0, 0);
+  EXPECT_EQ(window->SelectedUnit(), 0);
+  ASSERT_FALSE(events.option1.empty());
+  EXPECT_EQ(events.option1.front(), 2);
+  EXPECT_EQ(events.option1.back(), 0);
+}
+
+TEST_F(MainWindowTest, MessageBoxesCarryTheTitleNoIconAndTheirButtons) {
+  {
+    MessageBoxAnswerer answer(IDOK);
+    window->ShowMessage(u"パスが未入力です。");
+    ASSERT_EQ(answer.seen().size(), 1u);
+    const SeenBox& box = answer.seen()[0];
+    EXPECT_EQ(box.caption, u"Tarnwick");
+    EXPECT_EQ(box.text, u"パスが未入力です。");
+    EXPECT_EQ(box.owner, Main());
+    EXPECT_FALSE(box.hasIcon);
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+  }
+  for (const int answer : {IDYES, IDNO}) {
+    MessageBoxAnswerer answerer(answer);
+    const bool yes = window->AskYesNo(u"Z:\\Data\\をルートにして読み込みます。よろしいですか?");
+    EXPECT_EQ(yes, answer == IDYES);
+    ASSERT_EQ(answerer.seen().size(), 1u);
+    const SeenBox& box = answerer.seen()[0];
+    EXPECT_EQ(box.caption, u"Tarnwick");
+    EXPECT_EQ(box.text, u"Z:\\Data\\をルートにして読み込みます。よろしいですか?");
+    EXPECT_FALSE(box.hasIcon);
+    std::vector<int> buttons = box.buttons;
+    std::sort(buttons.begin(), buttons.end());
+    EXPECT_EQ(buttons, (std::vector<int>{IDYES, IDNO}));
+  }
+}
+
+TEST_F(MainWindowTest, PumpRunsQueuedMessagesAndRemembersAQuit) {
+  // A click queued while a handler runs is handled inside the pump.
+  ::PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(kIdCommand4, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Get(DesignedControl::Command4)));
+  window->PumpMessages();
+  EXPECT_EQ(events.command4, 1);
+  EXPECT_FALSE(loop.QuitReceived());
+
+  // WM_QUIT comes after the messages posted before and after it.
+  ::PostQuitMessage(3);
+  ::PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(kIdCommand2, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Get(DesignedControl::Command2)));
+  window->PumpMessages();
+  EXPECT_EQ(events.command2, 1);
+  EXPECT_TRUE(loop.QuitReceived());
+  // The loop that follows ends at once with the remembered code, and no
+  // pump runs anything more.
+  ::PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(kIdCommand2, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Get(DesignedControl::Command2)));
+  window->PumpMessages();
+  EXPECT_EQ(events.command2, 1);
+  EXPECT_EQ(loop.Run(), 3);
+}
+
+TEST_F(MainWindowTest, CloseAsksFormThenDestroysAtOnceAndTheRestActsOnNothing) {
+  window->SetText1(u"Z:\\Data\\");
+  window->SetStatusText(u"3Files in Root");
+  ::SendMessageW(Get(DesignedControl::Check1), BM_CLICK, 0, 0);
+  ::SendMessageW(Get(DesignedControl::Option1_0), BM_CLICK, 0, 0);
+  HWND main = Main();
+  // As during a search: the close arrives inside the run's pump.
+  ::PostMessageW(main, WM_CLOSE, 0, 0);
+  window->PumpMessages();
+  EXPECT_EQ(events.queryUnloads, 1);
+  EXPECT_FALSE(::IsWindow(main));
+  EXPECT_EQ(window->Handle(), nullptr);
+  EXPECT_TRUE(loop.QuitReceived());
+
+  // The run winds down against the closed window without failing and
+  // without bringing anything back on screen.
+  EXPECT_EQ(window->Text1(), u"Z:\\Data\\");
+  window->SetText1(u"Z:\\");
+  EXPECT_EQ(window->Text1(), u"Z:\\");
+  EXPECT_EQ(window->StatusText(), u"3Files in Root");
+  EXPECT_EQ(window->SelectedUnit(), 0);
+  EXPECT_TRUE(window->FullPathChecked());
+  window->SetStatusText(u"Search is Canceld By User.");
+  window->SetEnabled(Control::Text1, true);
+  window->SetCommand1Caption(u"Search");
+  window->SetCommand1Default(true);
+  window->RepaintWindow();
+  window->ShowMessage(u"パスが不正です。");  // would block if it showed a box
+  EXPECT_FALSE(window->AskYesNo(u"?"));
+  window->Unload();
+  window->Show();
+  window->PumpMessages();
+  EXPECT_EQ(window->Handle(), nullptr);
+}
+
+TEST_F(MainWindowTest, UnloadEndsTheWindowForGood) {
+  HWND main = Main();
+  window->Unload();
+  EXPECT_FALSE(::IsWindow(main));
+  EXPECT_TRUE(QuitMessageQueued());
+  window->Show();
+  EXPECT_EQ(window->Handle(), nullptr);
+  EXPECT_EQ(events.queryUnloads, 0);  // an unload is no close: nothing is asked
+  loop.PumpPending();
+  EXPECT_TRUE(loop.QuitReceived());
+}
+
+TEST_F(MainWindowTest, PauseLastsAboutOneMillisecondAndRunsNoMessages) {
+  ::PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(kIdCommand4, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Get(DesignedControl::Command4)));
+  std::vector<double> ms;
+  for (int i = 0; i < 200; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    window->PauseOneMillisecond();
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  EXPECT_EQ(events.command4, 0);
+  Drain(loop);
+  EXPECT_EQ(events.command4, 1);
+
+  std::sort(ms.begin(), ms.end());
+  // Reported, not asserted: timing belongs to the machine.
+  std::printf("pause (%s): median %.3f ms, 10%% %.3f ms, 90%% %.3f ms, max %.3f ms\n",
+              Win32Pause().UsesHighResolutionTimer() ? "high-resolution timer" : "timeBeginPeriod(1) + Sleep(1)",
+              ms[100], ms[20], ms[180], ms.back());
+}
+
+}  // namespace
+}  // namespace tarnwick::testing

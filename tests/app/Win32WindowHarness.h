@@ -1,0 +1,77 @@
+#pragma once
+// Helpers for testing the real main window in-process: a window with its
+// events recorded, key presses through the loop's own pre-translation, and a
+// thread timer that answers message boxes from inside their modal loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/Win32MainWindow.h"
+#include "app/Win32MessageLoop.h"
+
+namespace tarnwick::testing {
+
+struct RecordingEvents final : FormEvents {
+  int command1 = 0;
+  int command2 = 0;
+  int command4 = 0;
+  int check1 = 0;
+  std::vector<int> option1;
+  int queryUnloads = 0;
+  std::function<void()> onCommand1;
+  void Command1_Click() override {
+    ++command1;
+    if (onCommand1) onCommand1();
+  }
+  void Command2_Click() override { ++command2; }
+  void Command4_Click() override { ++command4; }
+  void Check1_Click() override { ++check1; }
+  void Option1_Click(int index) override { option1.push_back(index); }
+  void Form_QueryUnload() override { ++queryUnloads; }
+};
+
+// Registers the common controls once and leaves no WM_QUIT behind: the main
+// window posts one when it goes, which would end the next test's pumps.
+void PrepareThread();
+void DiscardQuitMessages();
+bool QuitMessageQueued();
+
+// Runs every queued message through the loop.
+void Drain(Win32MessageLoop& loop);
+// Sends a key to the focused window (or the main window) the way the real
+// loop would hand it on, then runs what it caused.
+void PressKey(Win32MessageLoop& loop, HWND mainWindow, WPARAM key);
+
+// The place of a child window in its parent's client area.
+RECT ChildRect(HWND child);
+Str TextOf(HWND window);
+
+// A message box seen from inside its modal loop.
+struct SeenBox {
+  Str caption;
+  Str text;
+  HWND owner = nullptr;
+  bool hasIcon = false;
+  std::vector<int> buttons;  // IDOK, IDYES, IDNO... present
+};
+
+// While alive, a thread timer answers every message box of this thread with
+// the given button (BM_CLICK) and records what it saw.
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(int button);
+  ~MessageBoxAnswerer();
+  const std::vector<SeenBox>& seen() const { return seen_; }
+
+ private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  static MessageBoxAnswerer* current_;
+  UINT_PTR timer_ = 0;
+  int button_;
+  std::vector<SeenBox> seen_;
+};
+
+}  // namespace tarnwick::testing

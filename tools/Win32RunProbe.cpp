@@ -1,0 +1,109 @@
+// Watches a running Tarnwick from outside, for scripts/run.sh: waits until
+// its window is shown and settled, then prints the window's place on the
+// screen so that the script can take a picture of it.
+//
+//   tarnwick_probe.exe <seconds>
+//
+// Settled means: a message box of the program is up, or the status bar
+// reads a closing text of a search, or "Search" (not "Cancel") stands on
+// the button at two looks a second apart, so that no search is running. The
+// program answers these looks only while it lets messages run, which it does
+// throughout a search. Prints "x y width height reason" and exits 0, or 1
+// after the given number of seconds.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TarnwickForm1";
+
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[1024] = {};
+  DWORD_PTR copied = 0;
+  if (!::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 1000,
+                             &copied)) {
+    return std::wstring();
+  }
+  return buffer;
+}
+
+HWND ChildOfClass(HWND parent, const wchar_t* className) {
+  return ::FindWindowExW(parent, nullptr, className, nullptr);
+}
+
+HWND FindMessageBox(HWND owner) {
+  struct Search {
+    HWND owner;
+    HWND found;
+  } search{owner, nullptr};
+  DWORD process = 0;
+  const DWORD thread = ::GetWindowThreadProcessId(owner, &process);
+  ::EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t name[16] = {};
+        ::GetClassNameW(window, name, 16);
+        if (std::wstring(name) == L"#32770" && ::IsWindowVisible(window)) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix) { return text.rfind(prefix, 0) == 0; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int seconds = argc > 1 ? std::atoi(argv[1]) : 120;
+  const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+
+  HWND window = nullptr;
+  while (::GetTickCount64() < deadline) {
+    window = ::FindWindowW(kWindowClass, nullptr);
+    if (window != nullptr && ::IsWindowVisible(window)) break;
+    window = nullptr;
+    ::Sleep(100);
+  }
+  if (window == nullptr) {
+    std::fprintf(stderr, "probe: no window within %d s\n", seconds);
+    return 1;
+  }
+
+  const char* reason = nullptr;
+  int idleLooks = 0;
+  while (reason == nullptr && ::GetTickCount64() < deadline && ::IsWindow(window)) {
+    HWND command1 = ::FindWindowExW(window, nullptr, L"Button", L"Search");
+    const std::wstring status = TextOf(ChildOfClass(window, L"msctls_statusbar32"));
+    if (FindMessageBox(window) != nullptr) {
+      reason = "message-box";
+    } else if (StartsWith(status, L"Complate.") || StartsWith(status, L"Search is Canceld") ||
+               StartsWith(status, L"Error.")) {
+      reason = "search-ended";
+    } else if (command1 != nullptr && TextOf(command1) == L"Search" && ++idleLooks >= 2) {
+      reason = "idle";
+    } else {
+      ::Sleep(command1 != nullptr ? 1000 : 200);
+    }
+  }
+  if (reason == nullptr) {
+    std::fprintf(stderr, "probe: the window did not settle within %d s\n", seconds);
+    reason = "timeout";
+  }
+
+  // Let the program finish painting before the picture is taken.
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  std::printf("%ld %ld %ld %ld %s\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, reason);
+  return std::string(reason) == "timeout" ? 1 : 0;
+}

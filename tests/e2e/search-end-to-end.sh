@@ -41,7 +41,7 @@ sort -o "$expected" "$expected"
 # --- a completed run
 "$WINE" "$exe" "$(winpath "$tree")" >/dev/null 2>&1 &
 app=$!
-status=$("$WINE" "$probe" wait-status "Complate." 120000) || fail "no completion text"
+status=$("$WINE" "$probe" wait-status "Complate." 120000 | tr -d '\r') || fail "no completion text"
 "$WINE" "$probe" rows "$(winpath "$work/rows.tsv")" >/dev/null || fail "cannot read rows"
 "$WINE" "$probe" close >/dev/null
 wait "$app" || true
@@ -64,7 +64,7 @@ done
 app=$!
 "$WINE" "$probe" wait-status "0Bytes in " 60000 >/dev/null || fail "no progress report"
 "$WINE" "$probe" esc >/dev/null
-status=$("$WINE" "$probe" wait-status "Search is Canceld By User." 60000) || fail "Esc did not stop the run"
+status=$("$WINE" "$probe" wait-status "Search is Canceld By User." 60000 | tr -d '\r') || fail "Esc did not stop the run"
 "$WINE" "$probe" rows "$(winpath "$work/cancelled.tsv")" >/dev/null
 [ "$(wc -l < "$work/cancelled.tsv")" -lt 3 ] || fail "a cancelled run listed every folder"
 "$WINE" "$probe" close >/dev/null

@@ -1,0 +1,68 @@
+#pragma once
+// The real main window with Form1 behind it, in the benchmark's own process,
+// with a view in between that notes when window messages are let run.
+#include <windows.h>
+
+#include <optional>
+#include <vector>
+
+#include "app/Form1.h"
+#include "app/FormEvents.h"
+#include "app/Win32MainWindow.h"
+#include "app/Win32MessageLoop.h"
+#include "scan/Win32FileSystem.h"
+
+namespace tarnwick::bench {
+
+double NowSeconds();
+
+// Forwards everything to the real window; remembers the time of every pump.
+class PumpTimingView final : public FormView {
+ public:
+  explicit PumpTimingView(FormView& window) : window_(window) {}
+  std::vector<double> pumpTimes;
+
+  Str Text1() override { return window_.Text1(); }
+  void SetText1(const Str& t) override { window_.SetText1(t); }
+  void SetEnabled(Control c, bool on) override { window_.SetEnabled(c, on); }
+  void SetCommand1Caption(const Str& c) override { window_.SetCommand1Caption(c); }
+  void SetCommand1Default(bool on) override { window_.SetCommand1Default(on); }
+  void SetCommand1Cancel(bool on) override { window_.SetCommand1Cancel(on); }
+  void Repaint(Control c) override { window_.Repaint(c); }
+  void RepaintWindow() override { window_.RepaintWindow(); }
+  void SetStatusText(const Str& t) override { window_.SetStatusText(t); }
+  Str StatusText() override { return window_.StatusText(); }
+  void ShowMessage(const Str& t) override { window_.ShowMessage(t); }
+  bool AskYesNo(const Str& t) override { return window_.AskYesNo(t); }
+  int SelectedUnit() override { return window_.SelectedUnit(); }
+  bool FullPathChecked() override { return window_.FullPathChecked(); }
+  void PumpMessages() override {
+    pumpTimes.push_back(NowSeconds());
+    window_.PumpMessages();
+  }
+  void PauseOneMillisecond() override { window_.PauseOneMillisecond(); }
+  void Show() override { window_.Show(); }
+  void Unload() override { window_.Unload(); }
+  Str BrowseForFolder() override { return window_.BrowseForFolder(); }
+
+ private:
+  FormView& window_;
+};
+
+class BenchWindow {
+ public:
+  BenchWindow();
+  Form1& form() { return *form_; }
+  PumpTimingView& view() { return view_; }
+  Win32MainWindow& window() { return window_; }
+
+ private:
+  Win32MessageLoop loop_;
+  Win32FileSystem fs_;
+  std::optional<Form1> form_;
+  std::optional<Form1Events> events_;
+  Win32MainWindow window_;
+  PumpTimingView view_{window_};
+};
+
+}  // namespace tarnwick::bench

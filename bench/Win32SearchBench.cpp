@@ -30,7 +30,7 @@ double Median(std::vector<double> values) {
 
 double PauseMilliseconds(FormView& window) {
   std::vector<double> times;
-  for (int i = 0; i < 1000; ++i) {
+  for (int i = 0; i < 300; ++i) {
     const double start = NowSeconds();
     window.PauseOneMillisecond();
     times.push_back((NowSeconds() - start) * 1000);
@@ -40,7 +40,7 @@ double PauseMilliseconds(FormView& window) {
 
 double StatusMilliseconds(FormView& window) {
   std::vector<double> times;
-  for (int i = 0; i < 1000; ++i) {
+  for (int i = 0; i < 300; ++i) {
     const Str text = DecimalText(i * 4096) + u"Bytes in Z:\\some\\folder\\name\\.";
     const double start = NowSeconds();
     window.SetStatusText(text);
@@ -61,26 +61,30 @@ int wmain(int argc, wchar_t** argv) {
   const int runs = argc > 2 ? std::max(1, _wtoi(argv[2])) : 3;
   bench::BenchWindow bench;
 
-  const double pauseMs = PauseMilliseconds(bench.window());
-  const double statusMs = StatusMilliseconds(bench.window());
-
-  std::vector<double> bareTimes;
+  // Each round measures everything once, so that the machine's load at a
+  // given moment weighs on the search and on its floor alike.
+  std::vector<double> pauseTimes, statusTimes, bareTimes, searchTimes;
   bench::BareTotals bare;
-  for (int run = 0; run <= runs; ++run) {  // the first one warms the cache
+  double maxGapMs = 0;
+  {
+    bench::BareTotals warm;
+    std::wstring folder = ToSystemPath(FromWide(root));
+    bench::BareCount(folder, warm);  // fills the file system's caches
+  }
+  for (int run = 0; run < runs; ++run) {
+    pauseTimes.push_back(PauseMilliseconds(bench.window()));
+    statusTimes.push_back(StatusMilliseconds(bench.window()));
+
     bench::BareTotals totals;
     std::wstring folder = ToSystemPath(FromWide(root));
-    const double start = NowSeconds();
+    double start = NowSeconds();
     bench::BareCount(folder, totals);
-    if (run > 0) bareTimes.push_back(NowSeconds() - start);
+    bareTimes.push_back(NowSeconds() - start);
     bare = totals;
-  }
 
-  std::vector<double> searchTimes;
-  double maxGapMs = 0;
-  for (int run = 0; run < runs; ++run) {
     bench.view().SetText1(FromWide(root));
     bench.view().pumpTimes.clear();
-    const double start = NowSeconds();
+    start = NowSeconds();
     bench.form().Command1_Click();
     const double end = NowSeconds();
     searchTimes.push_back(end - start);
@@ -93,11 +97,13 @@ int wmain(int argc, wchar_t** argv) {
     pumps.insert(pumps.begin(), start);
     pumps.push_back(end);
     for (size_t i = 1; i < pumps.size(); ++i) maxGapMs = std::max(maxGapMs, (pumps[i] - pumps[i - 1]) * 1000);
-    std::printf("run %d: %.3f s, %zu pumps; %s\n", run + 1, end - start, pumps.size() - 2, ToUtf8(status).c_str());
+    std::printf("round %d: search %.3f s (%zu pumps), bare %.3f s, pause %.3f ms, status %.3f ms; %s\n", run + 1,
+                searchTimes.back(), pumps.size() - 2, bareTimes.back(), pauseTimes.back(), statusTimes.back(),
+                ToUtf8(status).c_str());
   }
 
   std::printf("folders=%llu search_s=%.4f bare_s=%.4f pause_ms=%.4f status_ms=%.4f max_gap_ms=%.2f\n",
-              static_cast<unsigned long long>(bare.dirs), Median(searchTimes), Median(bareTimes), pauseMs,
-              statusMs, maxGapMs);
+              static_cast<unsigned long long>(bare.dirs), Median(searchTimes), Median(bareTimes),
+              Median(pauseTimes), Median(statusTimes), maxGapMs);
   return 0;
 }

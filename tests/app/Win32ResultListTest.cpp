@@ -288,7 +288,7 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   PaintNow();
 
   // Hidden sub-items are not shown; a shown one repaints its row alone.
-  rows.SetSubItem(2, 11, u"101x");
+  rows.SetSubItem(2, 5, u"000101");
   rows.SetSubItem(2, 7, u"Z:\\r101\\");
   update = FlushAndGetUpdateRect();
   EXPECT_TRUE(::IsRectEmpty(&update));
@@ -299,15 +299,26 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   EXPECT_EQ(update.bottom, second.bottom);
   PaintNow();
 
+  // Row 10 re-keyed to come first: rows 1 to 10 show another row, the rest
+  // of the view stays.
+  rows.SetSubItem(10, 11, u"05");
+  rows.SetSorted(true);
+  update = FlushAndGetUpdateRect();
+  EXPECT_EQ(update.top, top.top);
+  EXPECT_EQ(update.bottom, ItemRect(9).bottom);
+  EXPECT_EQ(Cell(0, 0), u"r109");
+  EXPECT_EQ(Cell(9, 0), u"r108");
+  PaintNow();
+
   // Placed at the top: every row in view moved down by one.
   rows.SetSorted(false);
-  AddRow(u"first", u"", u"0", 1);
+  AddRow(u"first", u"", u"00", 1);
   rows.SetSorted(true);
   update = FlushAndGetUpdateRect();
   EXPECT_EQ(update.top, top.top);
   EXPECT_GE(update.bottom, ItemRect(perPage - 1).bottom);
   EXPECT_EQ(Cell(0, 0), u"first");
-  EXPECT_EQ(Cell(1, 0), u"r100");
+  EXPECT_EQ(Cell(1, 0), u"r109");
 }
 
 // The pixels of the list after the catch-ups are those a full repaint draws:
@@ -321,6 +332,9 @@ TEST_F(ResultListTest, ScreenAfterCatchingUpEqualsAFullRepaint) {
       AddSorted(Numbered(u"r", round * 100 + i), randomKey());
       rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), 2, randomKey());
     }
+    // A row re-keyed in view moves up or down past other rows.
+    rows.SetSubItem(1 + static_cast<int>(random() % 20), 11, randomKey());
+    rows.SetSorted(true);
     if (round == 6) rows.SetSortOrder(1);
     if (round == 9) rows.Select(3);
     PaintNow();

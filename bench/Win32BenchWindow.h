@@ -21,6 +21,7 @@ class PumpTimingView final : public FormView {
  public:
   explicit PumpTimingView(FormView& window) : window_(window) {}
   std::vector<double> pumpTimes;
+  double pumpSeconds = 0;  // spent inside the pumps
 
   Str Text1() override { return window_.Text1(); }
   void SetText1(const Str& t) override { window_.SetText1(t); }
@@ -39,6 +40,7 @@ class PumpTimingView final : public FormView {
   void PumpMessages() override {
     pumpTimes.push_back(NowSeconds());
     window_.PumpMessages();
+    pumpSeconds += NowSeconds() - pumpTimes.back();
   }
   void PauseOneMillisecond() override { window_.PauseOneMillisecond(); }
   void Show() override { window_.Show(); }

@@ -80,8 +80,11 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case DM_GETDEFID:
       return OnGetDefId();
-    case kSyncRowCountMessage:
-      list_.SyncCount();
+    case kSyncListMessage:
+      list_.OnSync();
+      return 0;
+    case WM_TIMER:
+      OnTimer(static_cast<UINT_PTR>(wParam));
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -108,7 +111,7 @@ bool Win32MainWindow::OnCreate() {
   CreateMenus();
   ApplyFont();
   LoadPictures();
-  list_.Attach(ControlWindow(DesignedControl::ListView1), *rows_, hwnd_, kSyncRowCountMessage);
+  list_.Attach(ControlWindow(DesignedControl::ListView1), *rows_, hwnd_, kSyncListMessage, kListFlushTimer);
   list_.AddColumns(dpi_);
   imageList1_ = CreateImageList1(dpi_);
   lastFocus_ = ControlWindow(DesignedControl::ListView1);
@@ -192,6 +195,10 @@ void Win32MainWindow::OnClose() {
   // the search winds down on its own and then unloads what is left.
   if (events_ != nullptr) events_->Form_QueryUnload();
   if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+void Win32MainWindow::OnTimer(UINT_PTR id) {
+  if (id == kListFlushTimer) list_.Flush();
 }
 
 void Win32MainWindow::OnDestroy() {

@@ -35,8 +35,10 @@ enum ControlId : int {
   kIdPop2GoUp,
 };
 
-// Posted to the main window when rows were appended to ListView1.
-constexpr UINT kSyncRowCountMessage = WM_APP + 1;
+// Posted to the main window when the rows of ListView1 changed; the timer
+// by which ListView1 catches up with them later.
+constexpr UINT kSyncListMessage = WM_APP + 1;
+constexpr UINT_PTR kListFlushTimer = 1;
 
 class Win32MainWindow final : public FormView {
  public:
@@ -92,6 +94,7 @@ class Win32MainWindow final : public FormView {
   LRESULT OnNotify(NMHDR& header);
   void OnListNotify(NMHDR& header);
   void OnClose();
+  void OnTimer(UINT_PTR id);
   void OnDestroy();
   void OnNcDestroy();
   void OnActivate(bool active);

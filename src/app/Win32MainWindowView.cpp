@@ -63,11 +63,14 @@ void Win32MainWindow::SetCommand1Default(bool isDefault) {
 void Win32MainWindow::SetCommand1Cancel(bool isCancel) { command1Cancel_ = isCancel; }
 
 void Win32MainWindow::Repaint(Control control) {
+  // A repaint shows the rows as they are, not as at the last catch-up.
+  if (control == Control::ListView1) list_.Flush();
   HWND window = ControlFor(control);
   if (window != nullptr) ::RedrawWindow(window, nullptr, nullptr, kImmediateRepaint);
 }
 
 void Win32MainWindow::RepaintWindow() {
+  list_.Flush();
   if (hwnd_ != nullptr) ::RedrawWindow(hwnd_, nullptr, nullptr, kImmediateRepaint | RDW_FRAME);
 }
 

@@ -1,6 +1,7 @@
 #include "app/Win32ResultList.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "app/FormDesign.h"
@@ -19,19 +20,23 @@ void CopyTruncated(const Str& text, wchar_t* buffer, int capacity) {
 
 }  // namespace
 
-void Win32ResultList::Attach(HWND listView, ListModel& model, HWND owner, UINT syncMessage) {
+void Win32ResultList::Attach(HWND listView, ListModel& model, HWND owner, UINT syncMessage, UINT_PTR flushTimer) {
   Detach();
   list_ = listView;
   model_ = &model;
   owner_ = owner;
   syncMessage_ = syncMessage;
-  countPending_ = false;
+  flushTimer_ = flushTimer;
+  refresh_.Reset();
+  syncPosted_ = false;
   model_->SetObserver(this);
-  ListView_SetItemCountEx(list_, model_->Count(), 0);
+  SetCount();
 }
 
 void Win32ResultList::Detach() {
   if (model_ != nullptr) model_->SetObserver(nullptr);
+  if (timerSet_) ::KillTimer(owner_, flushTimer_);
+  timerSet_ = false;
   model_ = nullptr;
   list_ = nullptr;
   owner_ = nullptr;
@@ -93,52 +98,121 @@ void Win32ResultList::OnItemChanged(const NMLISTVIEW& change) {
   syncingSelection_ = false;
 }
 
+void Win32ResultList::OnSync() {
+  syncPosted_ = false;
+  if (list_ == nullptr || timerSet_ || !refresh_.Pending()) return;
+  const std::uint64_t delay = refresh_.DelayAt(::GetTickCount64());
+  if (delay != 0) {
+    timerSet_ = ::SetTimer(owner_, flushTimer_, static_cast<UINT>(delay), nullptr) != 0;
+    if (timerSet_) return;
+  }
+  Flush();
+}
+
+void Win32ResultList::Flush() {
+  if (timerSet_) ::KillTimer(owner_, flushTimer_);
+  timerSet_ = false;
+  if (list_ == nullptr) return;
+  const int top = ListView_GetTopIndex(list_);
+  const int perPage = ListView_GetCountPerPage(list_);
+  // In positions from 1; the row below the last whole one may show in part.
+  const ListRefresh::Work work = refresh_.CatchUp(::GetTickCount64(), top + 1, top + perPage + 1);
+  if (shownCount_ != model_->Count()) SetCount();
+  if (work.selection) ShowSelection(model_->Selected(), true);
+  const int last = std::min(work.last, shownCount_);
+  if (work.first <= last) ListView_RedrawItems(list_, work.first - 1, last - 1);
+}
+
+void Win32ResultList::Schedule() {
+  if (syncPosted_ || timerSet_) return;
+  syncPosted_ = ::PostMessageW(owner_, syncMessage_, 0, 0) != FALSE;
+  // A full queue leaves no way to come back later.
+  if (!syncPosted_) Flush();
+}
+
+void Win32ResultList::SetCount() {
+  shownCount_ = model_->Count();
+  RECT before{};
+  ::GetClientRect(list_, &before);
+  // Only rows that come into view are painted; the rows in view keep their
+  // pixels and the view does not jump.
+  ListView_SetItemCountEx(list_, shownCount_, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  RECT after{};
+  ::GetClientRect(list_, &after);
+  // The scroll bar came or went: the header, cut or widened to the new
+  // width, would keep showing its old right end.
+  if (after.right != before.right) ::InvalidateRect(ListView_GetHeader(list_), nullptr, TRUE);
+}
+
+bool Win32ResultList::ColumnShown(int k) const {
+  // The hidden sub-items sit in columns of no width; the user may still
+  // drag one open.
+  return k == 0 || ListView_GetColumnWidth(list_, k) > 0;
+}
+
 void Win32ResultList::RowsCleared() {
   if (list_ == nullptr) return;
-  countPending_ = false;
+  refresh_.Reset();
   ListView_DeleteAllItems(list_);
-  ListView_SetItemCountEx(list_, 0, 0);
+  SetCount();
 }
 
-void Win32ResultList::RowAppended(int) {
-  if (list_ == nullptr || countPending_) return;
-  // Setting the count also updates the scroll bar, which costs milliseconds
-  // under some systems; a folder of 50,000 files appends its rows without
-  // letting messages run, so they reach the list view together.
-  countPending_ = true;
-  ::PostMessageW(owner_, syncMessage_, 0, 0);
-}
-
-void Win32ResultList::SyncCount() {
-  if (list_ == nullptr || !countPending_) return;
-  countPending_ = false;
-  // Only the new rows are painted, and only when in view; the rows above keep
-  // their pixels and the view does not jump.
-  ListView_SetItemCountEx(list_, model_->Count(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+void Win32ResultList::RowAppended(int position) {
+  if (list_ == nullptr) return;
+  // The list view learns of new rows at the next catch-up: setting the count
+  // also redraws the scroll bar, which costs milliseconds on some systems.
+  refresh_.CountStale();
+  refresh_.RowsStale(position, position);
+  Schedule();
 }
 
 void Win32ResultList::RowChanged(int position) {
   if (list_ == nullptr) return;
-  ListView_RedrawItems(list_, position - 1, position - 1);
+  refresh_.RowsStale(position, position);
+  Schedule();
+}
+
+void Win32ResultList::CellChanged(int position, int k) {
+  if (list_ == nullptr || !ColumnShown(k)) return;
+  refresh_.RowsStale(position, position);
+  Schedule();
 }
 
 void Win32ResultList::RowsReordered() {
   if (list_ == nullptr) return;
+  refresh_.AllRowsStale();
   // The list view keeps its selection by index; the selected row may have
   // moved to another position.
-  ShowSelection(model_->Selected());
-  const int top = ListView_GetTopIndex(list_);
-  const int perPage = ListView_GetCountPerPage(list_);
-  ListView_RedrawItems(list_, top, top + perPage);
+  ShowSelection(model_->Selected(), false);
+  Schedule();
+}
+
+void Win32ResultList::RowMoved(int from, int to) {
+  if (list_ == nullptr) return;
+  // Only the rows from `from` to `to` now show another row; a row placed
+  // below the view leaves the view as it is.
+  refresh_.RowsStale(from, to);
+  const int selected = model_->Selected();
+  if (selected >= std::min(from, to) && selected <= std::max(from, to)) ShowSelection(selected, false);
+  Schedule();
 }
 
 void Win32ResultList::SelectionChanged(int position) {
   if (list_ == nullptr || syncingSelection_) return;
-  ShowSelection(position);
+  ShowSelection(position, true);
 }
 
-void Win32ResultList::ShowSelection(int position) {
-  SyncCount();  // the row to select may be a new one
+void Win32ResultList::ShowSelection(int position, bool tellCount) {
+  if (position > shownCount_) {
+    if (tellCount) {
+      SetCount();
+    } else {
+      // Until the list view has the row, no other row may look selected.
+      refresh_.SelectionStale();
+      Schedule();
+      position = 0;
+    }
+  }
   syncingSelection_ = true;
   const int current = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
   if (current != position - 1) {

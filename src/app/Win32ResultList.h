@@ -2,10 +2,17 @@
 // ListView1 on screen: an owner-data report list view that shows the rows of
 // the ListModel. The list view holds no row data; it asks for each visible
 // cell (LVN_GETDISPINFOW), so tens of thousands of rows cost nothing to add.
+//
+// Changes reach the screen in catch-ups that ListRefresh times: the new row
+// count, and a repaint of only those rows in view whose cells changed or
+// that shifted. The owner runs them: it is posted `syncMessage` after a
+// change and answers it with OnSync, which catches up at once or sets the
+// timer `flushTimer` on the owner, whose WM_TIMER it answers with Flush.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "list/ListModel.h"
+#include "list/ListRefresh.h"
 
 namespace tarnwick {
 
@@ -16,10 +23,8 @@ class Win32ResultList final : public ListObserver {
   Win32ResultList& operator=(const Win32ResultList&) = delete;
   ~Win32ResultList() override { Detach(); }
 
-  // Starts showing the model in the list view. New rows reach the list view
-  // in one step when messages next run: `owner` is then sent `syncMessage`
-  // and answers it with SyncCount.
-  void Attach(HWND listView, ListModel& model, HWND owner, UINT syncMessage);
+  // Starts showing the model in the list view.
+  void Attach(HWND listView, ListModel& model, HWND owner, UINT syncMessage, UINT_PTR flushTimer);
   // The list view is going away: the model stops reporting to it.
   void Detach();
 
@@ -30,8 +35,11 @@ class Win32ResultList final : public ListObserver {
   void RescaleColumns(int fromDpi, int toDpi);
   void SetSmallImages(HIMAGELIST images);
 
-  // Tells the list view of the rows appended since it was last told.
-  void SyncCount();
+  // The owner got `syncMessage`.
+  void OnSync();
+  // Brings the list view up to the model now; the answer to `flushTimer`,
+  // and what a repaint of the whole list does first.
+  void Flush();
 
   // Notifications of the list view, passed on by its parent window.
   void OnGetDispInfo(NMLVDISPINFOW& info) const;
@@ -41,17 +49,29 @@ class Win32ResultList final : public ListObserver {
   void RowsCleared() override;
   void RowAppended(int position) override;
   void RowChanged(int position) override;
+  void CellChanged(int position, int k) override;
   void RowsReordered() override;
+  void RowMoved(int from, int to) override;
   void SelectionChanged(int position) override;
 
  private:
-  void ShowSelection(int position);
+  void Schedule();
+  void SetCount();
+  bool ColumnShown(int k) const;
+  // Selects the row at `position` (0: none) in the list view. A row the list
+  // view has not been told of yet is told of first when `tellCount`, else it
+  // is selected at the next catch-up.
+  void ShowSelection(int position, bool tellCount);
 
   HWND list_ = nullptr;
   ListModel* model_ = nullptr;
   HWND owner_ = nullptr;
   UINT syncMessage_ = 0;
-  bool countPending_ = false;
+  UINT_PTR flushTimer_ = 0;
+  ListRefresh refresh_;
+  int shownCount_ = 0;  // the row count the list view was last told
+  bool syncPosted_ = false;
+  bool timerSet_ = false;
   bool syncingSelection_ = false;
 };
 

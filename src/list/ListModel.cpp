@@ -36,11 +36,10 @@ const ListRow& ListModel::Row(int position) const { return rows_[IndexAt(positio
 
 void ListModel::SetText(int position, Str text) {
   const std::uint32_t row = IndexAt(position);
-  if (rows_[row].text != text) {
-    rows_[row].text = std::move(text);
-    if (sortKey_ == 0) MarkDisplaced(row);
-  }
-  if (observer_ != nullptr) observer_->RowChanged(position);
+  if (rows_[row].text == text) return;
+  rows_[row].text = std::move(text);
+  if (sortKey_ == 0) MarkDisplaced(row);
+  if (observer_ != nullptr) observer_->CellChanged(position, 0);
 }
 
 const Str& ListModel::SubItem(int position, int k) const {
@@ -52,12 +51,11 @@ void ListModel::SetSubItem(int position, int k, Str text) {
   if (k < 1 || k > kSubItemCount) throw std::out_of_range("sub-item");
   const std::uint32_t row = IndexAt(position);
   Str& stored = rows_[row].sub[static_cast<size_t>(k)];
-  if (stored != text) {
-    stored = std::move(text);
-    ++state_[row].changes;
-    if (k == sortKey_) MarkDisplaced(row);
-  }
-  if (observer_ != nullptr) observer_->RowChanged(position);
+  if (stored == text) return;
+  stored = std::move(text);
+  ++state_[row].changes;
+  if (k == sortKey_) MarkDisplaced(row);
+  if (observer_ != nullptr) observer_->CellChanged(position, k);
 }
 
 int ListModel::Selected() const {

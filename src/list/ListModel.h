@@ -37,6 +37,14 @@ class ListObserver {
   virtual void RowsCleared() = 0;
   virtual void RowAppended(int position) = 0;
   virtual void RowChanged(int position) = 0;
+  // The text (k 0) or sub-item k of the row at `position` now holds another
+  // text; writing the same text again is no change and is not reported.
+  // Views that show only some sub-items can skip the others; the rest may
+  // leave it to RowChanged.
+  virtual void CellChanged(int position, int k) {
+    (void)k;
+    RowChanged(position);
+  }
   virtual void RowsReordered() = 0;
   virtual void SelectionChanged(int position) = 0;  // 0: none
   // One row left position `from` for position `to`; the rows in between

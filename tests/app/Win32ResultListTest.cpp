@@ -1,19 +1,103 @@
 // ListView1 shows the rows of the model: the owner-data list view reads every
 // cell back from it, follows its order and keeps one selected row with it.
+#include <cstdint>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "app/Win32WindowFixture.h"
 #include "scan/Win32Text.h"
+#include "scan/Win32Unique.h"
 
 namespace tarnwick::testing {
 namespace {
+
+struct MemoryDcTraits {
+  using type = HDC;
+  static type invalid() { return nullptr; }
+  static void close(type h) { ::DeleteDC(h); }
+};
+struct BitmapTraits {
+  using type = HBITMAP;
+  static type invalid() { return nullptr; }
+  static void close(type h) { ::DeleteObject(h); }
+};
+
+// A window's device context, given back to the window.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  ~WindowDc() { ::ReleaseDC(window_, dc_); }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// What a window shows on screen now, one 32-bit pixel per point.
+std::vector<std::uint32_t> ScreenPixels(HWND window) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  const int width = client.right;
+  const int height = client.bottom;
+  if (width <= 0 || height <= 0) return {};
+  WindowDc screen(window);
+  UniqueAny<MemoryDcTraits> memory(::CreateCompatibleDC(screen.get()));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueAny<BitmapTraits> bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!memory || !bitmap || bits == nullptr) return {};
+  const HGDIOBJ previous = ::SelectObject(memory.get(), bitmap.get());
+  ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
+  ::GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + static_cast<size_t>(width) * static_cast<size_t>(height));
+  ::SelectObject(memory.get(), previous);
+  return pixels;
+}
+
+// A text followed by a number: "r" and 12 give r12.
+Str Numbered(StrView prefix, std::int64_t n) {
+  Str text(prefix);
+  text += DecimalText(n);
+  return text;
+}
+
+// The first line of pixels in which two pictures of a window differ; -1
+// when they are the same.
+int FirstDifferentLine(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b, HWND window) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  if (a.size() != b.size() || client.right <= 0) return 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return static_cast<int>(i / static_cast<size_t>(client.right));
+  }
+  return -1;
+}
 
 class ResultListTest : public MainWindowTest {
  protected:
   HWND List() const { return Get(DesignedControl::ListView1); }
 
-  Str Cell(int item, int subItem, int capacity = 512) {
+  // Lets queued messages run, then the catch-up that the list view's timer
+  // would bring at the latest: the list view is then up to date.
+  void Settle() {
     Drain(loop);
+    ::SendMessageW(Main(), WM_TIMER, kListFlushTimer, 0);
+    Drain(loop);
+  }
+
+  Str Cell(int item, int subItem, int capacity = 512) {
+    Settle();
     std::wstring buffer(static_cast<size_t>(capacity), L'\0');
     LVITEMW lv{};
     lv.iSubItem = subItem;
@@ -31,12 +115,50 @@ class ResultListTest : public MainWindowTest {
     return lv.iImage;
   }
 
-  // New rows reach the list view when messages next run.
   int Count() {
-    Drain(loop);
+    Settle();
     return static_cast<int>(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0));
   }
   int SelectedItem() const { return ListView_GetNextItem(List(), -1, LVNI_SELECTED); }
+
+  // A folder row as a search adds it: unsorted while it is written, then
+  // put in its place, then a pump.
+  void AddSorted(const Str& name, const Str& key) {
+    rows.SetSorted(false);
+    AddRow(name, u"", key, 1);
+    rows.SetSorted(true);
+    Drain(loop);
+  }
+
+  // The list view's rows must be the model's rows, in its order.
+  void ExpectListShowsModel() {
+    ASSERT_EQ(Count(), rows.Count());
+    for (int i = 1; i <= rows.Count(); ++i) {
+      ASSERT_EQ(Cell(i - 1, 0), rows.Row(i).text) << "row " << i;
+      ASSERT_EQ(Cell(i - 1, 2), rows.SubItem(i, 2)) << "row " << i;
+    }
+  }
+
+  // The catch-up the flush timer brings, alone: what it leaves to repaint
+  // can be read before any message runs.
+  RECT FlushAndGetUpdateRect() {
+    ::SendMessageW(Main(), WM_TIMER, kListFlushTimer, 0);
+    RECT update{};
+    if (!::GetUpdateRect(List(), &update, FALSE)) return RECT{};
+    return update;
+  }
+  RECT ItemRect(int item) const {
+    RECT rect{};
+    ListView_GetItemRect(List(), item, &rect, LVIR_BOUNDS);
+    return rect;
+  }
+  // Paints what is waiting, so that nothing of the list view is invalid.
+  void PaintNow() {
+    Settle();
+    ::UpdateWindow(List());
+    RECT update;
+    ASSERT_FALSE(::GetUpdateRect(List(), &update, FALSE));
+  }
 
   // A row as the result rows are made: text, a few sub-items, a picture.
   void AddRow(const Str& name, const Str& size, const Str& key, int icon) {
@@ -127,6 +249,126 @@ TEST_F(ResultListTest, ClearingEmptiesTheViewAndManyRowsStayCheap) {
   EXPECT_EQ(Count(), 1);
   EXPECT_EQ(Cell(0, 0), u"again");
   EXPECT_EQ(Image(0), 1);
+}
+
+TEST_F(ResultListTest, ManyPlacedRowsAndResortsEndInTheModelsOrder) {
+  std::mt19937 random(4711);
+  for (int i = 0; i < 400; ++i) {
+    const Str key = Numbered(u"6", static_cast<std::int64_t>(random() % 100000));
+    AddSorted(Numbered(u"folder", i), key);
+    if (i % 10 == 0) rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), 2, DecimalText(i));
+  }
+  ExpectListShowsModel();
+  rows.SetSortOrder(1);
+  ExpectListShowsModel();
+  rows.SetSortKey(2);
+  ExpectListShowsModel();
+  rows.Clear();
+  EXPECT_EQ(Count(), 0);
+}
+
+TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
+  for (int i = 100; i < 200; ++i) AddSorted(Numbered(u"r", i), DecimalText(i));
+  PaintNow();
+  const RECT top = ItemRect(0);
+  ASSERT_GT(top.bottom, top.top);
+  const int perPage = ListView_GetCountPerPage(List());
+  ASSERT_GT(perPage, 3);
+  ASSERT_LT(perPage, 50);  // row 51 lies below the view
+
+  // Placed at position 51, below the view: nothing in view changes, only the
+  // count does.
+  rows.SetSorted(false);
+  AddRow(u"middle", u"", u"150x", 1);
+  rows.SetSorted(true);
+  RECT update = FlushAndGetUpdateRect();
+  EXPECT_TRUE(::IsRectEmpty(&update));
+  EXPECT_EQ(static_cast<int>(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)), 101);
+  EXPECT_EQ(Cell(51, 0), u"middle");
+  PaintNow();
+
+  // Hidden sub-items are not shown; a shown one repaints its row alone.
+  rows.SetSubItem(2, 5, u"000101");
+  rows.SetSubItem(2, 7, u"Z:\\r101\\");
+  update = FlushAndGetUpdateRect();
+  EXPECT_TRUE(::IsRectEmpty(&update));
+  rows.SetSubItem(2, 3, u"12");
+  update = FlushAndGetUpdateRect();
+  const RECT second = ItemRect(1);
+  EXPECT_EQ(update.top, second.top);
+  EXPECT_EQ(update.bottom, second.bottom);
+  PaintNow();
+
+  // Row 10 re-keyed to come first: rows 1 to 10 show another row, the rest
+  // of the view stays.
+  rows.SetSubItem(10, 11, u"05");
+  rows.SetSorted(true);
+  update = FlushAndGetUpdateRect();
+  EXPECT_EQ(update.top, top.top);
+  EXPECT_EQ(update.bottom, ItemRect(9).bottom);
+  EXPECT_EQ(Cell(0, 0), u"r109");
+  EXPECT_EQ(Cell(9, 0), u"r108");
+  PaintNow();
+
+  // Placed at the top: every row in view moved down by one.
+  rows.SetSorted(false);
+  AddRow(u"first", u"", u"00", 1);
+  rows.SetSorted(true);
+  update = FlushAndGetUpdateRect();
+  EXPECT_EQ(update.top, top.top);
+  EXPECT_GE(update.bottom, ItemRect(perPage - 1).bottom);
+  EXPECT_EQ(Cell(0, 0), u"first");
+  EXPECT_EQ(Cell(1, 0), u"r109");
+}
+
+// The pixels of the list after the catch-ups are those a full repaint draws:
+// no row in view is left showing what it showed before it changed or moved.
+TEST_F(ResultListTest, ScreenAfterCatchingUpEqualsAFullRepaint) {
+  std::mt19937 random(99);
+  auto randomKey = [&] { return DecimalText(static_cast<std::int64_t>(100 + random() % 900)); };
+  for (int i = 0; i < 60; ++i) AddSorted(Numbered(u"start", i), randomKey());
+  for (int round = 0; round < 12; ++round) {
+    for (int i = 0; i < 8; ++i) {
+      AddSorted(Numbered(u"r", round * 100 + i), randomKey());
+      rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), 2, randomKey());
+    }
+    // A row re-keyed in view moves up or down past other rows.
+    rows.SetSubItem(1 + static_cast<int>(random() % 20), 11, randomKey());
+    rows.SetSorted(true);
+    if (round == 6) rows.SetSortOrder(1);
+    if (round == 9) rows.Select(3);
+    PaintNow();
+    const std::vector<std::uint32_t> caughtUp = ScreenPixels(List());
+    ASSERT_FALSE(caughtUp.empty());
+    ::InvalidateRect(List(), nullptr, TRUE);
+    ::UpdateWindow(List());
+    ASSERT_EQ(FirstDifferentLine(ScreenPixels(List()), caughtUp, List()), -1)
+        << "round " << round << ", rows " << ListView_GetItemCount(List()) << " of height "
+        << ItemRect(0).bottom - ItemRect(0).top << " from line " << ItemRect(0).top;
+  }
+}
+
+TEST_F(ResultListTest, SelectionStaysWithItsRowAsRowsArePlacedAboveIt) {
+  for (int i = 10; i < 40; ++i) AddSorted(Numbered(u"r", i), DecimalText(i));
+  ASSERT_EQ(Count(), 30);
+  rows.Select(11);  // r20
+  AddSorted(u"r15b", u"15b");
+  EXPECT_EQ(rows.Selected(), 12);
+  EXPECT_EQ(SelectedItem(), 11);
+
+  // The last row, pushed down past the rows the list view has been told of:
+  // no other row may look selected meanwhile, and the row is selected again
+  // once the list view has it.
+  rows.Select(31);  // r39
+  for (int i = 0; i < 5; ++i) {
+    AddSorted(Numbered(u"top", i), Numbered(u"0", i));
+    const int shown = SelectedItem();
+    EXPECT_TRUE(shown == -1 || shown == rows.Selected() - 1) << shown;
+  }
+  EXPECT_EQ(rows.Selected(), 36);
+  Settle();
+  EXPECT_EQ(SelectedItem(), 35);
+  EXPECT_EQ(Cell(35, 0), u"r39");
 }
 
 }  // namespace

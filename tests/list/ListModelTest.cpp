@@ -195,6 +195,40 @@ TEST(ListModelObserver, OneRowPlacedIsReportedAsAMove) {
   EXPECT_EQ(view.texts, expected);
 }
 
+// Records the cells reported changed, and lets RowChanged stand for the rest.
+class CellLog : public ListObserver {
+ public:
+  std::vector<std::pair<int, int>> cells;  // position, k
+  void RowsCleared() override {}
+  void RowAppended(int) override {}
+  void RowChanged(int) override { ADD_FAILURE() << "CellChanged is overridden"; }
+  void RowsReordered() override {}
+  void SelectionChanged(int) override {}
+  void CellChanged(int position, int k) override { cells.emplace_back(position, k); }
+};
+
+TEST(ListModelObserver, ReportsWhichCellChangedAndOnlyRealChanges) {
+  ListModel list;
+  CellLog log;
+  list.SetObserver(&log);
+  list.Append(u"a", 1);
+  list.Append(u"b", 1);
+  list.SetSubItem(2, 3, u"7");
+  list.SetSubItem(2, 3, u"7");  // the same text again
+  list.SetText(1, u"a");        // unchanged
+  list.SetText(1, u"renamed");
+  list.SetSubItem(1, 11, u"key");
+  const std::vector<std::pair<int, int>> expected{{2, 3}, {1, 0}, {1, 11}};
+  EXPECT_EQ(log.cells, expected);
+
+  // An observer that knows only whole rows still hears of every change.
+  MirrorView mirror(list);
+  list.SetObserver(&mirror);
+  mirror.RowsReordered();
+  list.SetText(2, u"changed");
+  EXPECT_EQ(mirror.texts, (std::vector<Str>{u"renamed", u"changed"}));
+}
+
 // The straightforward list: every sort is a stable sort of the display order.
 class ReferenceList {
  public:

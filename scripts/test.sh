@@ -7,15 +7,17 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 . "$here/scripts/wine-env.sh"
 wine_prepare_prefix
-TARNWICK_OWN_DISPLAY=1 start_display
 trap stop_wine_and_display EXIT
+TARNWICK_OWN_DISPLAY=1 start_display
 start_wine
 
 status=0
 echo "== native tests"
-(cd "$here/build/native" && ctest --output-on-failure) | tee "$here/build/native-ctest.log" || status=1
+(cd "$here/build/native" && ctest --output-on-failure --timeout 300) | tee "$here/build/native-ctest.log" || status=1
 echo "== Windows tests under Wine"
-(cd "$here/build/win" && ctest --output-on-failure) | tee "$here/build/win-ctest.log" || status=1
+# A test left waiting on a window (an unanswered message box, say) is
+# stopped after five minutes rather than holding CI to its own limit.
+(cd "$here/build/win" && ctest --output-on-failure --timeout 300) | tee "$here/build/win-ctest.log" || status=1
 
 # One closing line over both runs.
 passed=0; failed=0

@@ -44,6 +44,9 @@ start_display() {
       kill -0 "$XVFB_PID" 2>/dev/null || break
       sleep 0.1
     done
+    # Not ready on this number (taken meanwhile, say): stop it, try the next.
+    kill "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
   done
   echo "no free X display" >&2
   return 1

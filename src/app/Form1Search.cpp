@@ -49,9 +49,16 @@ void Form1::Command1_Click() {
   view_.SetCommand1Cancel(true);
   view_.SetCommand1Default(false);
   view_.Repaint(Control::Command1);
-  Busy = 1;
+  // Busy is cleared however the run ends, so that a run that could not even
+  // report its failure does not turn every later press into a stop request.
+  struct BusyWhileRunning {
+    std::int32_t& busy;
+    explicit BusyWhileRunning(std::int32_t& flag) : busy(flag) { busy = 1; }
+    ~BusyWhileRunning() { busy = 0; }
+    BusyWhileRunning(const BusyWhileRunning&) = delete;
+    BusyWhileRunning& operator=(const BusyWhileRunning&) = delete;
+  } running(Busy);
   GetALLDirSize(folder);
-  Busy = 0;
 }
 
 void Form1::C1C() { Command1_Click(); }

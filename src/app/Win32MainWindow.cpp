@@ -175,11 +175,14 @@ void Win32MainWindow::OnCommand(int id, int code) {
 }
 
 LRESULT Win32MainWindow::OnNotify(NMHDR& header) {
-  if (header.idFrom == kIdListView1) OnListNotify(header);
+  // Tool tips put a window handle in idFrom, so the sender is told by handle.
+  if (header.hwndFrom != nullptr && header.hwndFrom == ControlWindow(DesignedControl::ListView1)) {
+    return OnListNotify(header);
+  }
   return 0;
 }
 
-void Win32MainWindow::OnListNotify(NMHDR& header) {
+LRESULT Win32MainWindow::OnListNotify(NMHDR& header) {
   switch (header.code) {
     case LVN_GETDISPINFOW:
       list_.OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
@@ -187,7 +190,10 @@ void Win32MainWindow::OnListNotify(NMHDR& header) {
     case LVN_ITEMCHANGED:
       list_.OnItemChanged(reinterpret_cast<NMLISTVIEW&>(header));
       break;
+    case LVN_ODFINDITEMW:
+      return list_.OnFindItem(reinterpret_cast<NMLVFINDITEMW&>(header));
   }
+  return 0;
 }
 
 void Win32MainWindow::OnClose() {
@@ -223,7 +229,8 @@ void Win32MainWindow::OnNcDestroy() {
 void Win32MainWindow::OnActivate(bool active) {
   // A plain window does not remember its focused control as a dialog does.
   if (active) {
-    if (lastFocus_ != nullptr && ::IsWindowEnabled(lastFocus_)) ::SetFocus(lastFocus_);
+    const bool usable = lastFocus_ != nullptr && ::IsWindowEnabled(lastFocus_);
+    ::SetFocus(usable ? lastFocus_ : ControlWindow(DesignedControl::ListView1));
   } else {
     HWND focus = ::GetFocus();
     if (focus != nullptr && ::IsChild(hwnd_, focus)) lastFocus_ = focus;

@@ -92,7 +92,7 @@ class Win32MainWindow final : public FormView {
   void OnSize(UINT type);
   void OnCommand(int id, int code);
   LRESULT OnNotify(NMHDR& header);
-  void OnListNotify(NMHDR& header);
+  LRESULT OnListNotify(NMHDR& header);
   void OnClose();
   void OnTimer(UINT_PTR id);
   void OnDestroy();

@@ -42,7 +42,15 @@ void Win32MainWindow::SetText1(const Str& text) {
 
 void Win32MainWindow::SetEnabled(Control control, bool enabled) {
   HWND window = ControlFor(control);
-  if (window != nullptr) ::EnableWindow(window, enabled ? TRUE : FALSE);
+  if (window == nullptr) return;
+  // A disabled control loses the focus to nobody, and with no focus Enter
+  // and Esc no longer reach the window's dialog keys: hand it to the list,
+  // which stays enabled during a search and leaves Enter and Esc alone.
+  HWND focus = ::GetFocus();
+  if (!enabled && focus != nullptr && (focus == window || ::IsChild(window, focus))) {
+    ::SetFocus(ControlWindow(DesignedControl::ListView1));
+  }
+  ::EnableWindow(window, enabled ? TRUE : FALSE);
 }
 
 void Win32MainWindow::SetCommand1Caption(const Str& caption) {

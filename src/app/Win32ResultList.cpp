@@ -82,6 +82,17 @@ void Win32ResultList::OnGetDispInfo(NMLVDISPINFOW& info) const {
   }
 }
 
+LRESULT Win32ResultList::OnFindItem(const NMLVFINDITEMW& find) const {
+  if (model_ == nullptr || (find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.lvfi.psz == nullptr) {
+    return -1;
+  }
+  const bool wrap = (find.lvfi.flags & LVFI_WRAP) != 0;
+  const int start = find.iStart + 1;
+  const int found = model_->FindTextPrefix(FromWide(find.lvfi.psz), start);
+  if (found == 0 || (!wrap && found < start)) return -1;
+  return found - 1;
+}
+
 void Win32ResultList::OnItemChanged(const NMLISTVIEW& change) {
   // The user's clicks and keys select rows in the list view; the model is
   // where the program reads the selected row, so it follows.

@@ -187,4 +187,33 @@ void ListModel::RenumberPositions(size_t first, size_t last) {
   for (size_t i = first; i < last; ++i) state_[order_[i]].position = static_cast<std::uint32_t>(i);
 }
 
+namespace {
+
+char16_t FoldCase(char16_t c) {
+  if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c - u'A' + u'a');
+  if (c >= u'\uFF21' && c <= u'\uFF3A') return static_cast<char16_t>(c - u'\uFF21' + u'\uFF41');
+  return c;
+}
+
+bool StartsWithIgnoringCase(const Str& text, StrView prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (FoldCase(text[i]) != FoldCase(prefix[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int ListModel::FindTextPrefix(StrView prefix, int start) const {
+  const int n = Count();
+  if (n == 0) return 0;
+  const int first = start >= 1 && start <= n ? start : 1;
+  for (int k = 0; k < n; ++k) {
+    const int position = (first - 1 + k) % n + 1;
+    if (StartsWithIgnoringCase(Row(position).text, prefix)) return position;
+  }
+  return 0;
+}
+
 }  // namespace tarnwick

@@ -71,6 +71,11 @@ class ListModel {
   const Str& SubItem(int position, int k) const;
   void SetSubItem(int position, int k, Str text);
 
+  // The first row at or after `start` (wrapping round to the top) whose text
+  // begins with `prefix`, ignoring the case of Latin letters; 0 when none
+  // does. What typing in the list looks for.
+  int FindTextPrefix(StrView prefix, int start) const;
+
   // 0 when no row is selected. The selection stays with its row when the
   // rows are re-sorted.
   int Selected() const;

@@ -97,13 +97,19 @@ TEST_F(MainWindowTest, EscPressesCommand1OnlyWhileItIsAnEnabledCancelButton) {
   PressKey(loop, Main(), VK_ESCAPE);
   EXPECT_EQ(events.command1, 1);
 
-  // With the focused control disabled (the run disables Text1), the keys
-  // still reach the window.
+  // With the focused control disabled (the run disables Text1, a stop
+  // disables the clicked button), the focus moves to the list, so the keys
+  // still reach the window's dialog handling.
   window->SetEnabled(Control::Command1, true);
   ::SetFocus(Get(DesignedControl::Text1));
   window->SetEnabled(Control::Text1, false);
+  EXPECT_EQ(::GetFocus(), Get(DesignedControl::ListView1));
   PressKey(loop, Main(), VK_ESCAPE);
   EXPECT_EQ(events.command1, 2);
+  ::SetFocus(Get(DesignedControl::Command1));
+  window->SetEnabled(Control::Command1, false);
+  EXPECT_EQ(::GetFocus(), Get(DesignedControl::ListView1));
+  window->SetEnabled(Control::Command1, true);
 
   window->SetCommand1Cancel(false);
   PressKey(loop, Main(), VK_ESCAPE);

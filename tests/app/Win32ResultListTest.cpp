@@ -237,6 +237,17 @@ TEST_F(ResultListTest, SelectingInTheListViewSelectsTheRow) {
   EXPECT_EQ(rows.Selected(), 0);
 }
 
+TEST_F(ResultListTest, TypingANameSelectsTheRowItBeginsWith) {
+  for (const char16_t* name : {u"alpha", u"beta", u"gamma"}) AddRow(name, u"", u"", 1);
+  ASSERT_EQ(Count(), 3);
+  ::SetFocus(List());
+  ::SendMessageW(List(), WM_CHAR, L'g', 1);
+  EXPECT_EQ(SelectedItem(), 2);
+  EXPECT_EQ(rows.Selected(), 3);
+  ::SendMessageW(List(), WM_CHAR, L'z', 1);  // nothing matches: the selection stays
+  EXPECT_EQ(rows.Selected(), 3);
+}
+
 TEST_F(ResultListTest, ClearingEmptiesTheViewAndManyRowsStayCheap) {
   for (int i = 0; i < 20000; ++i) AddRow(u"folder" + DecimalText(i), u"", u"", 1);
   EXPECT_EQ(Count(), 20000);

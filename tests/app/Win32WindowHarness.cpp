@@ -29,14 +29,17 @@ bool QuitMessageQueued() {
 void Drain(Win32MessageLoop& loop) { loop.PumpPending(); }
 
 void PressKey(Win32MessageLoop& loop, HWND mainWindow, WPARAM key) {
+  // As the system does: keys go to the focused window; with nothing
+  // focused, to the active window as system keys, which dialog handling
+  // ignores.
   HWND focus = ::GetFocus();
   MSG message{};
   message.hwnd = focus != nullptr ? focus : mainWindow;
-  message.message = WM_KEYDOWN;
+  message.message = focus != nullptr ? WM_KEYDOWN : WM_SYSKEYDOWN;
   message.wParam = key;
   message.lParam = 1;
   loop.Deliver(message);
-  message.message = WM_KEYUP;
+  message.message = focus != nullptr ? WM_KEYUP : WM_SYSKEYUP;
   message.lParam = static_cast<LPARAM>(0xC0000001u);
   loop.Deliver(message);
   Drain(loop);

@@ -29,7 +29,8 @@ struct ProcessHandleTraits {
 };
 using UniqueProcess = tarnwick::UniqueAny<ProcessHandleTraits>;
 
-HWND FindMainWindow() { return ::FindWindowW(nullptr, L"Tarnwick"); }
+// By class, so that a message box captioned "Tarnwick" is never taken for it.
+HWND FindMainWindow() { return ::FindWindowW(L"TarnwickForm1", nullptr); }
 
 std::wstring StatusText(HWND main) {
   HWND status = ::FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);

@@ -321,5 +321,20 @@ TEST(ListModelSorting, MatchesAStableFullSortOnRandomOperations) {
   }
 }
 
+TEST(ListModelFind, TypingFindsTheNextRowWhoseNameBeginsWithIt) {
+  ListModel list;
+  for (const char16_t* name : {u"alpha", u"Beta", u"gamma", u"beta2", u"ＡＢＣ"}) list.Append(name, 1);
+  const struct {
+    const char16_t* prefix;
+    int start;
+    int found;
+  } cases[] = {
+      {u"b", 1, 2}, {u"B", 3, 4}, {u"be", 5, 2},  // wraps round to the top
+      {u"g", 1, 3}, {u"gamma", 3, 3}, {u"z", 1, 0}, {u"ａｂ", 1, 5}, {u"", 4, 4}, {u"alphabet", 1, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(list.FindTextPrefix(c.prefix, c.start), c.found) << ToUtf8(c.prefix);
+  EXPECT_EQ(ListModel().FindTextPrefix(u"a", 1), 0);
+}
+
 }  // namespace
 }  // namespace tarnwick

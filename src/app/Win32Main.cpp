@@ -40,6 +40,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     program.Start(tarnwick::FromWide(::GetCommandLineW()));
     return program.Run();
   } catch (const std::exception&) {
+    // The window that failed may have asked to quit; that must not close
+    // the message box at once.
+    MSG quit;
+    ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     ::MessageBoxW(nullptr, L"Tarnwick could not start.", L"Tarnwick", MB_OK);
     return 1;
   }

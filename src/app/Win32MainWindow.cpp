@@ -58,6 +58,8 @@ LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wPa
   try {
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
+    // A window half created is no window: creation fails instead.
+    if (message == WM_CREATE) return -1;
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
   }
 }

@@ -13,21 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "app/Win32GuiHandles.h"
 #include "scan/Text.h"
 #include "scan/Win32Text.h"
-#include "scan/Win32Unique.h"
 
 namespace {
 
 using tarnwick::FromWide;
 using tarnwick::ToUtf8;
-
-struct ProcessHandleTraits {
-  using type = HANDLE;
-  static type invalid() { return nullptr; }
-  static void close(type h) { ::CloseHandle(h); }
-};
-using UniqueProcess = tarnwick::UniqueAny<ProcessHandleTraits>;
 
 // By class, so that a message box captioned "Tarnwick" is never taken for it.
 HWND FindMainWindow() { return ::FindWindowW(L"TarnwickForm1", nullptr); }
@@ -68,7 +61,8 @@ int DumpRows(const wchar_t* file) {
   if (list == nullptr) return 1;
   DWORD pid = 0;
   ::GetWindowThreadProcessId(list, &pid);
-  UniqueProcess process(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  tarnwick::UniqueKernelHandle process(
+      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
   if (!process) return 1;
   constexpr int kChars = 32768;
   const SIZE_T bytes = sizeof(LVITEMW) + kChars * sizeof(wchar_t);

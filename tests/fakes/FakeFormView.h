@@ -21,14 +21,11 @@ class FakeFormView : public FormView {
   bool isCancel = false;
   Str status;
   std::vector<Str> statusHistory;
-  std::vector<Str> messages;   // every message box, in order
-  std::vector<Str> questions;  // every Yes/No question, in order
-  bool answerYes = true;
+  std::vector<Str> messages;  // every message box, in order
   int unit = 1;  // MB
   bool fullPath = false;
   int pumps = 0;
   int pauses = 0;
-  int windowRepaints = 0;
   bool shown = false;
   int unloads = 0;
   Str folderToPick;
@@ -54,7 +51,7 @@ class FakeFormView : public FormView {
   void SetCommand1Default(bool on) override { isDefault = on; }
   void SetCommand1Cancel(bool on) override { isCancel = on; }
   void Repaint(Control) override {}
-  void RepaintWindow() override { ++windowRepaints; }
+  void RepaintWindow() override {}
   void SetStatusText(const Str& text) override {
     status = text;
     statusHistory.push_back(text);
@@ -62,10 +59,7 @@ class FakeFormView : public FormView {
   }
   Str StatusText() override { return status; }
   void ShowMessage(const Str& text) override { messages.push_back(text); }
-  bool AskYesNo(const Str& text) override {
-    questions.push_back(text);
-    return answerYes;
-  }
+  bool AskYesNo(const Str&) override { return false; }  // nothing asks yet
   int SelectedUnit() override { return unit; }
   bool FullPathChecked() override { return fullPath; }
   void PumpMessages() override {

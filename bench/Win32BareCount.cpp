@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "scan/Win32Handles.h"
+#include "base/Win32Handles.h"
 
 namespace tarnwick::bench {
 
@@ -10,8 +10,8 @@ void BareCount(std::wstring& folder, BareTotals& totals) {
   const size_t length = folder.size();
   folder += L'*';
   WIN32_FIND_DATAW data;
-  const UniqueFindHandle find(::FindFirstFileExW(folder.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                                 nullptr, FIND_FIRST_EX_LARGE_FETCH));
+  const UniqueFindHandle find(::FindFirstFileExW(folder.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                                 FIND_FIRST_EX_LARGE_FETCH));
   folder.resize(length);
   if (!find) return;
   do {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "app/FormEvents.h"
+#include "app/Form1Events.h"
 #include "app/Win32MainWindow.h"
 #include "app/Win32MessageLoop.h"
 #include "scan/Win32FileSystem.h"

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "Win32BareCount.h"
+#include "base/Win32Text.h"
 #include "scan/GFC.h"
 #include "scan/Win32FileSystem.h"
-#include "scan/Win32Text.h"
 
 namespace {
 
@@ -55,8 +55,7 @@ Totals BareCountOfRoot(const Str& root) {
   BareTotals totals;
   std::wstring path = tarnwick::ToSystemPath(root);
   tarnwick::bench::BareCount(path, totals);
-  return Totals{static_cast<double>(totals.files), static_cast<double>(totals.bytes),
-                static_cast<double>(totals.dirs)};
+  return Totals{static_cast<double>(totals.files), static_cast<double>(totals.bytes), static_cast<double>(totals.dirs)};
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -105,7 +104,7 @@ int wmain(int argc, wchar_t** argv) {
     bareTimes.push_back(Time([&] { BareCountOfRoot(root); }));
     std::fprintf(stderr, "run %d: count %.3f s, bare %.3f s\n", i + 1, countTimes.back(), bareTimes.back());
   }
-  std::printf("files=%.0f bytes=%.0f dirs=%.0f count_s=%.4f bare_s=%.4f\n", counted.files, counted.bytes,
-              counted.dirs, Median(countTimes), Median(bareTimes));
+  std::printf("files=%.0f bytes=%.0f dirs=%.0f count_s=%.4f bare_s=%.4f\n", counted.files, counted.bytes, counted.dirs,
+              Median(countTimes), Median(bareTimes));
   return 0;
 }

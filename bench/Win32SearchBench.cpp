@@ -16,7 +16,8 @@
 
 #include "Win32BareCount.h"
 #include "Win32BenchWindow.h"
-#include "scan/Win32Text.h"
+#include "app/StatusText.h"
+#include "base/Win32Text.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ double PauseMilliseconds(FormView& window) {
 double StatusMilliseconds(FormView& window) {
   std::vector<double> times;
   for (int i = 0; i < 300; ++i) {
-    const Str text = DecimalText(i * 4096) + u"Bytes in Z:\\some\\folder\\name\\.";
+    const Str text = FolderProgressText(i * 4096.0, u"Z:\\some\\folder\\name\\");
     const double start = NowSeconds();
     window.SetStatusText(text);
     window.PumpMessages();
@@ -89,7 +90,7 @@ int wmain(int argc, wchar_t** argv) {
     const double end = NowSeconds();
     searchTimes.push_back(end - start);
     const Str status = bench.view().StatusText();
-    if (status.rfind(u"Complate. All Search ", 0) != 0) {
+    if (status.rfind(kCompletionPrefix, 0) != 0) {
       std::fprintf(stderr, "the search did not complete: %s\n", ToUtf8(status).c_str());
       return 1;
     }
@@ -103,7 +104,7 @@ int wmain(int argc, wchar_t** argv) {
   }
 
   std::printf("folders=%llu search_s=%.4f bare_s=%.4f pause_ms=%.4f status_ms=%.4f max_gap_ms=%.2f\n",
-              static_cast<unsigned long long>(bare.dirs), Median(searchTimes), Median(bareTimes),
-              Median(pauseTimes), Median(statusTimes), maxGapMs);
+              static_cast<unsigned long long>(bare.dirs), Median(searchTimes), Median(bareTimes), Median(pauseTimes),
+              Median(statusTimes), maxGapMs);
   return 0;
 }

@@ -57,7 +57,7 @@ double TimeOneRun(const std::vector<Folder>& folders) {
 
   const ListModel& list = form.ListView1();
   for (int i = 2; i <= list.Count(); ++i) {
-    if (list.SubItem(i, 11) < list.SubItem(i - 1, 11)) {
+    if (list.SubItem(i, kSubCompositeKey) < list.SubItem(i - 1, kSubCompositeKey)) {
       std::fprintf(stderr, "rows out of order at %d\n", i);
       std::exit(1);
     }

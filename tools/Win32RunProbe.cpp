@@ -16,9 +16,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/PublicTexts.h"
+#include "base/Win32Text.h"
+
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TarnwickForm1";
+using tarnwick::ToWide;
 
 std::wstring TextOf(HWND window) {
   wchar_t buffer[1024] = {};
@@ -57,7 +60,7 @@ HWND FindMessageBox(HWND owner) {
   return search.found;
 }
 
-bool StartsWith(const std::wstring& text, const wchar_t* prefix) { return text.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::wstring& text, const char16_t* prefix) { return text.rfind(ToWide(prefix), 0) == 0; }
 
 }  // namespace
 
@@ -67,7 +70,7 @@ int main(int argc, char** argv) {
 
   HWND window = nullptr;
   while (::GetTickCount64() < deadline) {
-    window = ::FindWindowW(kWindowClass, nullptr);
+    window = ::FindWindowW(ToWide(tarnwick::kWindowClassName).c_str(), nullptr);
     if (window != nullptr && ::IsWindowVisible(window)) break;
     window = nullptr;
     ::Sleep(100);
@@ -80,14 +83,15 @@ int main(int argc, char** argv) {
   const char* reason = nullptr;
   int idleLooks = 0;
   while (reason == nullptr && ::GetTickCount64() < deadline && ::IsWindow(window)) {
-    HWND command1 = ::FindWindowExW(window, nullptr, L"Button", L"Search");
+    const std::wstring searchCaption = ToWide(tarnwick::kSearchCaption);
+    HWND command1 = ::FindWindowExW(window, nullptr, L"Button", searchCaption.c_str());
     const std::wstring status = TextOf(ChildOfClass(window, L"msctls_statusbar32"));
     if (FindMessageBox(window) != nullptr) {
       reason = "message-box";
-    } else if (StartsWith(status, L"Complate.") || StartsWith(status, L"Search is Canceld") ||
-               StartsWith(status, L"Error.")) {
+    } else if (StartsWith(status, tarnwick::kCompletionPrefix) || StartsWith(status, tarnwick::kCancelledText) ||
+               StartsWith(status, tarnwick::kRunFailedText)) {
       reason = "search-ended";
-    } else if (command1 != nullptr && TextOf(command1) == L"Search" && ++idleLooks >= 2) {
+    } else if (command1 != nullptr && TextOf(command1) == searchCaption && ++idleLooks >= 2) {
       reason = "idle";
     } else {
       ::Sleep(command1 != nullptr ? 1000 : 200);

@@ -1,5 +1,5 @@
 #pragma once
-#include "scan/Text.h"
+#include "base/Text.h"
 
 namespace tarnwick {
 

@@ -17,8 +17,8 @@ constexpr const char16_t* kUnusablePathText =
     u"不正なパスです。アクセス拒否やメディアがない、などの理由が考えられます｡ ";
 constexpr const char16_t* kNoFolderText = u"パスが不正です。";
 
-constexpr Control kRunLockedControls[] = {Control::Text1, Control::Option1_0, Control::Option1_1,
-                                          Control::Option1_2, Control::Check1};
+constexpr Control kRunLockedControls[] = {Control::Text1, Control::Option1_0, Control::Option1_1, Control::Option1_2,
+                                          Control::Check1};
 
 }  // namespace
 
@@ -45,7 +45,7 @@ void Form1::Command1_Click() {
     return;
   }
 
-  view_.SetCommand1Caption(u"Cancel");
+  view_.SetCommand1Caption(kCancelCaption);
   view_.SetCommand1Cancel(true);
   view_.SetCommand1Default(false);
   view_.Repaint(Control::Command1);
@@ -143,7 +143,7 @@ void Form1::FinishRun(const RunTotals& totals) {
   ReDraw();
   view_.Repaint(Control::ListView1);
   view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
-  view_.SetCommand1Caption(u"Search");
+  view_.SetCommand1Caption(kSearchCaption);
   view_.SetEnabled(Control::Command1, true);
   view_.SetCommand1Cancel(false);
   view_.SetCommand1Default(true);

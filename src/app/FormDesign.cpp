@@ -4,22 +4,6 @@
 
 namespace tarnwick {
 
-int ScaleForDpi(int pixels, int fromDpi, int toDpi) {
-  // Rounded to nearest, symmetric around zero, in 64 bits so that large
-  // windows on very high DPI cannot overflow.
-  const long long product = static_cast<long long>(pixels) * toDpi;
-  const long long half = fromDpi / 2;
-  const long long rounded = product >= 0 ? (product + half) / fromDpi : -((-product + half) / fromDpi);
-  return static_cast<int>(rounded);
-}
-
-int TwipsToPixels(int twips, int dpi) { return ScaleForDpi(twips, kTwipsPerInch, dpi); }
-
-PixelRect ToPixels(const TwipsRect& twips, int dpi) {
-  return {TwipsToPixels(twips.left, dpi), TwipsToPixels(twips.top, dpi), TwipsToPixels(twips.width, dpi),
-          TwipsToPixels(twips.height, dpi)};
-}
-
 PixelRect ListView1Bounds(int clientWidth, int clientHeight, int listTop, int statusBarHeight) {
   const int height = clientHeight - listTop - statusBarHeight;
   return {0, listTop, std::max(clientWidth, 0), std::max(height, 0)};

@@ -4,17 +4,12 @@
 // scripted user actions.
 #include <cstdint>
 
-#include "scan/Text.h"
+#include "base/Text.h"
+#include "list/NumberFormat.h"
 
 namespace tarnwick {
 
 enum class Control { Text1, Command1, Command2, Command4, Check1, Option1_0, Option1_1, Option1_2, ListView1 };
-
-// Separators of the user's locale, read once by the Win32 layer.
-struct NumberSeparators {
-  Str thousands = u",";
-  Str decimal = u".";
-};
 
 class FormView {
  public:

@@ -16,14 +16,14 @@ Str TotalText(double value) {
   return FromUtf8(buffer);
 }
 
-Str RootFileProgressText(long long index) { return DecimalText(index) + u"Files in Root"; }
+Str RootFileProgressText(long long index) { return DecimalText(index) + kRootFileProgressSuffix; }
 
 Str FolderProgressText(double bytes, const Str& folder) {
-  return TotalText(bytes) + u"Bytes in " + folder + u".";
+  return TotalText(bytes) + kFolderProgressInfix + folder + u".";
 }
 
 Str CompletionText(double files, double bytes) {
-  return u"Complate. All Search " + TotalText(files) + u"Files , " + TotalText(bytes) + u"Bytes.";
+  return kCompletionPrefix + TotalText(files) + u"Files , " + TotalText(bytes) + u"Bytes.";
 }
 
 }  // namespace tarnwick

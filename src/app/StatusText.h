@@ -1,6 +1,7 @@
 #pragma once
 // The texts the search run writes to the status bar.
-#include "scan/Text.h"
+#include "app/PublicTexts.h"
+#include "base/Text.h"
 
 namespace tarnwick {
 
@@ -8,10 +9,8 @@ namespace tarnwick {
 // every whole number a double holds exactly (up to 2^53).
 Str TotalText(double value);
 
-Str RootFileProgressText(long long index);                   // 3Files in Root
-Str FolderProgressText(double bytes, const Str& folder);     // 512Bytes in C:\A\.
-Str CompletionText(double files, double bytes);              // Complate. All Search ...
-inline constexpr const char16_t* kCancelledText = u"Search is Canceld By User.";
-inline constexpr const char16_t* kRunFailedText = u"Error. Search is Canceld.";
+Str RootFileProgressText(long long index);                // 3Files in Root
+Str FolderProgressText(double bytes, const Str& folder);  // 512Bytes in C:\A\.
+Str CompletionText(double files, double bytes);           // Complate. All Search ...
 
 }  // namespace tarnwick

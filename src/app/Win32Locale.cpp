@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "scan/Win32Text.h"
+#include "base/Win32Text.h"
 
 namespace tarnwick {
 namespace {

@@ -6,7 +6,7 @@
 #include <exception>
 
 #include "app/Win32Program.h"
-#include "scan/Win32Text.h"
+#include "base/Win32Text.h"
 
 namespace {
 

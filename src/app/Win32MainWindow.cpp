@@ -3,30 +3,28 @@
 #include "app/Win32Pictures.h"
 #include "app/Win32ResourceIds.h"
 #include "app/Win32UiFont.h"
-#include "scan/Win32Text.h"
+#include "base/Win32Text.h"
 
 namespace tarnwick {
 namespace {
-
-constexpr wchar_t kClassName[] = L"TarnwickForm1";
 
 bool RegisterWindowClass(WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = ::GetModuleHandleW(nullptr);
-  windowClass.hIcon = static_cast<HICON>(::LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_TARNWICK),
-                                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  windowClass.hIcon = static_cast<HICON>(::LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_TARNWICK), IMAGE_ICON,
+                                                      0, 0, LR_DEFAULTSIZE | LR_SHARED));
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
+  const std::wstring className = ToWide(kWindowClassName);
+  windowClass.lpszClassName = className.c_str();
   return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 }  // namespace
 
-Win32MainWindow::Win32MainWindow(Win32MessageLoop& loop, int showCommand)
-    : loop_(loop), showCommand_(showCommand) {}
+Win32MainWindow::Win32MainWindow(Win32MessageLoop& loop, int showCommand) : loop_(loop), showCommand_(showCommand) {}
 
 Win32MainWindow::~Win32MainWindow() {
   if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
@@ -38,9 +36,9 @@ bool Win32MainWindow::Create(FormEvents& events, ListModel& rows) {
   if (!RegisterWindowClass(&Win32MainWindow::WindowProc)) return false;
   const std::wstring caption = ToWide(kAppTitle);
   // The size is set once the window knows the DPI of its monitor.
-  ::CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                    this);
+  ::CreateWindowExW(0, ToWide(kWindowClassName).c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                    ::GetModuleHandleW(nullptr), this);
   if (hwnd_ == nullptr) return false;
   Form_Load();
   return true;
@@ -145,8 +143,7 @@ void Win32MainWindow::Form_Resize() {
   ::MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&listRect), 2);
   const PixelRect bounds =
       ListView1Bounds(client.right, client.bottom, listRect.top, statusRect.bottom - statusRect.top);
-  ::SetWindowPos(list, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(list, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::OnCommand(int id, int code) {

@@ -10,30 +10,12 @@
 #include "app/FormDesign.h"
 #include "app/FormEvents.h"
 #include "app/FormView.h"
-#include "app/Win32GuiHandles.h"
 #include "app/Win32MessageLoop.h"
 #include "app/Win32Pause.h"
-#include "app/Win32ResultList.h"
+#include "base/Win32GuiHandles.h"
+#include "list/Win32ResultList.h"
 
 namespace tarnwick {
-
-// Child-window and menu-item identifiers; IDOK and IDCANCEL stay free for
-// the Enter and Esc keys.
-enum ControlId : int {
-  kIdListView1 = 1001,
-  kIdStatusBar1,
-  kIdText1,
-  kIdLabel1,
-  kIdCommand1,
-  kIdCommand2,
-  kIdCheck1,
-  kIdOption1_0,
-  kIdOption1_1,
-  kIdOption1_2,
-  kIdCommand4,
-  kIdPop1Open = 2001,
-  kIdPop2GoUp,
-};
 
 // Posted to the main window when the rows of ListView1 changed; the timer
 // by which ListView1 catches up with them later.

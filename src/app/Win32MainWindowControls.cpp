@@ -6,7 +6,7 @@
 #include "app/Win32MainWindow.h"
 #include "app/Win32Pictures.h"
 #include "app/Win32ResourceIds.h"
-#include "scan/Win32Text.h"
+#include "base/Win32Text.h"
 
 namespace tarnwick {
 namespace {
@@ -15,42 +15,37 @@ struct ControlClass {
   const wchar_t* className;
   DWORD style;
   DWORD exStyle;
-  int id;
 };
 
-// Every focusable control starts a group, except the second and third unit
-// buttons, so that the arrow keys move among the three units; of those only
-// the selected one is a Tab stop (UpdateOption1TabStop).
-ControlClass ClassOf(DesignedControl control) {
+// Every focusable control starts a group, except the further option buttons,
+// so that the arrow keys move among the three units; of those only the
+// selected one is a Tab stop (UpdateOption1TabStop).
+ControlClass ClassOf(ControlKind kind) {
   constexpr DWORD child = WS_CHILD | WS_VISIBLE;
   constexpr DWORD stop = WS_TABSTOP | WS_GROUP;
-  switch (control) {
-    case DesignedControl::ListView1:
+  switch (kind) {
+    case ControlKind::ReportList:
       return {WC_LISTVIEWW,
               child | stop | LVS_REPORT | LVS_OWNERDATA | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_SINGLESEL,
-              WS_EX_CLIENTEDGE, kIdListView1};
-    case DesignedControl::StatusBar1:
-      return {STATUSCLASSNAMEW, child | SBARS_SIZEGRIP, 0, kIdStatusBar1};
-    case DesignedControl::Text1:
-      return {WC_EDITW, child | stop | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kIdText1};
-    case DesignedControl::Label1:
+              WS_EX_CLIENTEDGE};
+    case ControlKind::StatusBar:
+      return {STATUSCLASSNAMEW, child | SBARS_SIZEGRIP, 0};
+    case ControlKind::TextBox:
+      return {WC_EDITW, child | stop | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
       // A caption a little wider than its box, in a wider font or at
       // another scale, loses its last pixels rather than its second word.
-      return {WC_STATICW, child | WS_GROUP | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, kIdLabel1};
-    case DesignedControl::Command1:
-      return {WC_BUTTONW, child | stop | BS_DEFPUSHBUTTON, 0, kIdCommand1};
-    case DesignedControl::Command2:
-      return {WC_BUTTONW, child | stop | BS_PUSHBUTTON | BS_ICON, 0, kIdCommand2};
-    case DesignedControl::Check1:
-      return {WC_BUTTONW, child | stop | BS_AUTOCHECKBOX, 0, kIdCheck1};
-    case DesignedControl::Option1_0:
-      return {WC_BUTTONW, child | stop | BS_AUTORADIOBUTTON, 0, kIdOption1_0};
-    case DesignedControl::Option1_1:
-      return {WC_BUTTONW, child | BS_AUTORADIOBUTTON, 0, kIdOption1_1};
-    case DesignedControl::Option1_2:
-      return {WC_BUTTONW, child | BS_AUTORADIOBUTTON, 0, kIdOption1_2};
-    case DesignedControl::Command4:
-      return {WC_BUTTONW, child | stop | BS_PUSHBUTTON | BS_ICON, 0, kIdCommand4};
+      return {WC_STATICW, child | WS_GROUP | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+    case ControlKind::DefaultButton:
+      return {WC_BUTTONW, child | stop | BS_DEFPUSHBUTTON, 0};
+    case ControlKind::PictureButton:
+      return {WC_BUTTONW, child | stop | BS_PUSHBUTTON | BS_ICON, 0};
+    case ControlKind::CheckBox:
+      return {WC_BUTTONW, child | stop | BS_AUTOCHECKBOX, 0};
+    case ControlKind::FirstOption:
+      return {WC_BUTTONW, child | stop | BS_AUTORADIOBUTTON, 0};
+    case ControlKind::Option:
+      return {WC_BUTTONW, child | BS_AUTORADIOBUTTON, 0};
   }
   return {};
 }
@@ -97,13 +92,12 @@ bool Win32MainWindow::CreateControls() {
   // Created in tab order: the dialog manager's Tab follows creation order.
   for (size_t i = 0; i < kForm1Controls.size(); ++i) {
     const ControlDesign& design = kForm1Controls[i];
-    const ControlClass kind = ClassOf(design.control);
+    const ControlClass kind = ClassOf(design.kind);
     const PixelRect place = ToPixels(design.rect, dpi_);
     const std::wstring caption = ToWide(design.caption);
-    controls_[i] = ::CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), kind.style, place.left,
-                                     place.top, place.width, place.height, hwnd_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kind.id)),
-                                     ::GetModuleHandleW(nullptr), nullptr);
+    controls_[i] = ::CreateWindowExW(
+        kind.exStyle, kind.className, caption.c_str(), kind.style, place.left, place.top, place.width, place.height,
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), ::GetModuleHandleW(nullptr), nullptr);
     if (controls_[i] == nullptr) return false;
   }
 

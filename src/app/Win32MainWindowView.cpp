@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/Win32MainWindow.h"
+#include "base/Win32Text.h"
 #include "scan/Win32BrowseForFolder.h"
-#include "scan/Win32Text.h"
 
 namespace tarnwick {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Win32GuiHandles.h"
+#include "base/Win32GuiHandles.h"
 
 namespace tarnwick {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The program's own pictures, from its resources, at the size a DPI needs.
-#include "app/Win32GuiHandles.h"
+#include "base/Win32GuiHandles.h"
 
 namespace tarnwick {
 

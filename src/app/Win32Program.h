@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "app/Form1.h"
-#include "app/FormEvents.h"
+#include "app/Form1Events.h"
 #include "app/Main.h"
 #include "app/Win32MainWindow.h"
 #include "app/Win32MessageLoop.h"

@@ -18,11 +18,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "scan/Text.h"
+#include "base/Text.h"
+#include "list/ResultColumns.h"
 
 namespace tarnwick {
-
-constexpr int kSubItemCount = 11;
 
 struct ListRow {
   Str text;

@@ -4,9 +4,15 @@
 // formatted exactly up to 2^64, which covers every size a disk can hold.
 #include <cstdint>
 
-#include "scan/Text.h"
+#include "base/Text.h"
 
 namespace tarnwick {
+
+// Separators of the user's locale, read once by the Win32 layer.
+struct NumberSeparators {
+  Str thousands = u",";
+  Str decimal = u".";
+};
 
 // "###,###,###,###": digits grouped by three with `thousands` between the
 // groups, no leading zeros; 0 gives the empty text.

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "scan/Text.h"
+#include "base/Text.h"
 
 namespace tarnwick {
 
@@ -21,9 +21,9 @@ constexpr std::uint32_t kAttrReparsePoint = 0x400;
 // classifying and measuring an entry needs no further system call.
 struct DirEntry {
   Str name;
-  std::uint32_t attributes = 0;          // 0 when they could not be read
-  std::optional<std::uint64_t> length;   // empty when it could not be read
-  std::uint32_t reparseTag = 0;          // with kAttrReparsePoint: its tag, 0 if unknown
+  std::uint32_t attributes = 0;         // 0 when they could not be read
+  std::optional<std::uint64_t> length;  // empty when it could not be read
+  std::uint32_t reparseTag = 0;         // with kAttrReparsePoint: its tag, 0 if unknown
 };
 
 // A folder that merely points elsewhere (junction, symbolic link, mount
@@ -32,8 +32,7 @@ struct DirEntry {
 // tags count; an unknown tag (0) is taken for a link.
 constexpr std::uint32_t kReparseTagNameSurrogateBit = 0x20000000;
 inline bool IsLinkFolder(std::uint32_t attributes, std::uint32_t reparseTag) {
-  return (attributes & kAttrReparsePoint) != 0 &&
-         (reparseTag == 0 || (reparseTag & kReparseTagNameSurrogateBit) != 0);
+  return (attributes & kAttrReparsePoint) != 0 && (reparseTag == 0 || (reparseTag & kReparseTagNameSurrogateBit) != 0);
 }
 
 class FileSystem {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/Text.h"
 #include "scan/FileSystem.h"
-#include "scan/Text.h"
 
 namespace tarnwick {
 
@@ -15,8 +15,7 @@ class GFCEvents {
   // A folder's count has finished: its whole tree holds FileCount files of
   // FileSize bytes. Setting Cancel stops the count from entering any further
   // folder.
-  virtual void ProgFileSize(const Str& SearchString, double FileCount, double FileSize,
-                            bool& Cancel) = 0;
+  virtual void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) = 0;
   // A listing call has finished the folder Path.
   virtual void ProgDirs(const Str& Path) { (void)Path; }
 };

@@ -2,7 +2,7 @@
 // Paths of any length: the Win32 layer hands every path to the system in the
 // extended "\\?\" form, which lifts the 260-character limit. No text the user
 // sees ever shows that form.
-#include "scan/Text.h"
+#include "base/Text.h"
 
 namespace tarnwick {
 

@@ -2,8 +2,8 @@
 // Small path helpers that the scanner, the search run and navigation share.
 #include <cstdint>
 
+#include "base/Text.h"
 #include "scan/FileSystem.h"
-#include "scan/Text.h"
 
 namespace tarnwick {
 

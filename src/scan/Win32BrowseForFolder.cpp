@@ -5,9 +5,9 @@
 
 #include <vector>
 
+#include "base/Win32Handles.h"
+#include "base/Win32Text.h"
 #include "scan/UserProc.h"
-#include "scan/Win32Handles.h"
-#include "scan/Win32Text.h"
 
 namespace tarnwick {
 
@@ -22,8 +22,7 @@ Str BrowseForFolder() {
 
   // Room for the longest path the system allows, not just 260 characters.
   std::vector<wchar_t> buffer(32768, L'\0');
-  if (!::SHGetPathFromIDListEx(chosen.get(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                               GPFIDL_DEFAULT)) {
+  if (!::SHGetPathFromIDListEx(chosen.get(), buffer.data(), static_cast<DWORD>(buffer.size()), GPFIDL_DEFAULT)) {
     return Str();
   }
   const Str path = FromWide(buffer.data());

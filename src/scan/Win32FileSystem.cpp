@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "base/Win32Handles.h"
+#include "base/Win32Text.h"
 #include "scan/LongPath.h"
-#include "scan/Win32Handles.h"
-#include "scan/Win32Text.h"
 
 namespace tarnwick {
 
@@ -26,13 +26,10 @@ bool IsDotName(const wchar_t* name) {
   return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
 
-std::uint64_t LengthOf(DWORD high, DWORD low) {
-  return (static_cast<std::uint64_t>(high) << 32) | low;
-}
+std::uint64_t LengthOf(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
 
 UniqueFindHandle FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
-  return UniqueFindHandle(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data,
-                                             FindExSearchNameMatch, nullptr,
+  return UniqueFindHandle(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
                                              FIND_FIRST_EX_LARGE_FETCH));
 }
 

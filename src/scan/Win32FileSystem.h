@@ -1,7 +1,13 @@
 #pragma once
+#include <string>
+
 #include "scan/FileSystem.h"
 
 namespace tarnwick {
+
+// The path as the system should see it: made absolute when needed, then in
+// the extended form that has no length limit.
+std::wstring ToSystemPath(StrView path);
 
 // The real, read-only file system. Names, attributes and lengths of a folder's
 // entries all come from one enumeration pass (FindFirstFileExW with the basic

@@ -41,7 +41,7 @@ class SearchFixture : public ::testing::Test {
   std::vector<std::string> RowPaths() const {
     std::vector<std::string> paths;
     const ListModel& list = form.ListView1();
-    for (int i = 1; i <= list.Count(); ++i) paths.push_back(ToUtf8(list.SubItem(i, 7)));
+    for (int i = 1; i <= list.Count(); ++i) paths.push_back(ToUtf8(list.SubItem(i, kSubFullPath)));
     return paths;
   }
 

@@ -21,10 +21,10 @@ TEST_F(SearchPress, CompletedRunListsRootFilesAndSubfoldersWithTheirTotals) {
   // Folders first, by size ascending; then the root files.
   EXPECT_EQ(RowPaths(), (V{"C:\\Data\\A\\", "C:\\Data\\B\\", "C:\\Data\\a.txt\\", "C:\\Data\\b.txt\\"}));
   const ListModel& list = form.ListView1();
-  EXPECT_EQ(list.SubItem(2, 3), u"4");  // B: files
-  EXPECT_EQ(list.SubItem(2, 4), u"1");  // B: folders
-  EXPECT_EQ(list.SubItem(2, 10), u"1");
-  EXPECT_EQ(list.SubItem(3, 10), u"2");
+  EXPECT_EQ(list.SubItem(2, kSubFiles), u"4");    // B: files
+  EXPECT_EQ(list.SubItem(2, kSubFolders), u"1");  // B: folders
+  EXPECT_EQ(list.SubItem(2, kSubKind), u"1");
+  EXPECT_EQ(list.SubItem(3, kSubKind), u"2");
 
   // Root files count up, then each folder reports deepest first.
   const std::vector<Str> expected{u"1Files in Root",
@@ -69,10 +69,14 @@ TEST_F(SearchPress, FolderToSearchForAPathNamingAFolderOrAFile) {
     const char16_t* path;
     const char16_t* folder;
   } cases[] = {
-      {u"C:\\Data", u"C:\\Data\\"},          {u"C:\\Data\\", u"C:\\Data\\"},
-      {u"D:\\", u"D:\\"},                    {u"C:\\Data\\a.txt", u"C:\\Data\\"},
-      {u"C:\\Gone\\x", u"C:\\Gone\\"},       {u"C:\\Gone\\x\\", u"C:\\Gone\\"},
-      {u"report.txt", u""},                  {u"", u""},
+      {u"C:\\Data", u"C:\\Data\\"},
+      {u"C:\\Data\\", u"C:\\Data\\"},
+      {u"D:\\", u"D:\\"},
+      {u"C:\\Data\\a.txt", u"C:\\Data\\"},
+      {u"C:\\Gone\\x", u"C:\\Gone\\"},
+      {u"C:\\Gone\\x\\", u"C:\\Gone\\"},
+      {u"report.txt", u""},
+      {u"", u""},
   };
   for (const auto& c : cases) EXPECT_EQ(form.GetDirFromDirOrFile(c.path), c.folder) << ToUtf8(c.path);
 }
@@ -90,8 +94,8 @@ TEST_F(SearchPress, RootWithOnlyFilesKeepsListingOrderAndCountsNothing) {
   Search(u"C:\\Flat\\");
   EXPECT_EQ(RowPaths(), (V{"C:\\Flat\\big\\", "C:\\Flat\\small\\"}));
   EXPECT_EQ(view.status, u"Complate. All Search 0Files , 0Bytes.");
-  EXPECT_EQ(form.ListView1().SubItem(1, 3), u"0");
-  EXPECT_EQ(form.ListView1().SubItem(1, 2), u"900");
+  EXPECT_EQ(form.ListView1().SubItem(1, kSubFiles), u"0");
+  EXPECT_EQ(form.ListView1().SubItem(1, kSubSize), u"900");
   EXPECT_EQ(view.pumps, 0);  // nothing lets messages run in such a run
 }
 
@@ -114,8 +118,8 @@ TEST_F(SearchPress, RootFileLargerThanFourGibibytesKeepsItsTrueLength) {
   fs.AddFile(u"C:\\Data\\huge.bin", 6'000'000'000ULL);
   Search(u"C:\\Data");
   // Folders first, then the files by size: the huge one is last.
-  EXPECT_EQ(form.ListView1().SubItem(5, 7), u"C:\\Data\\huge.bin\\");
-  EXPECT_EQ(form.ListView1().SubItem(5, 5), u"000000000000000000006000000000");
+  EXPECT_EQ(form.ListView1().SubItem(5, kSubFullPath), u"C:\\Data\\huge.bin\\");
+  EXPECT_EQ(form.ListView1().SubItem(5, kSubPaddedSize), u"000000000000000000006000000000");
 }
 
 TEST_F(SearchPress, RootFileGoneBeforeItsLengthIsReadTakesTheErrorPath) {

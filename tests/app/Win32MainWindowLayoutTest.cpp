@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/Win32WindowFixture.h"
-#include "scan/Win32Text.h"
+#include "base/Win32Text.h"
 
 namespace tarnwick::testing {
 namespace {
@@ -101,10 +101,9 @@ TEST_F(MainWindowTest, ButtonKindsAndStartValues) {
 
 TEST_F(MainWindowTest, ControlsAreCreatedAndVisitedInTabOrder) {
   const DesignedControl order[] = {
-      DesignedControl::ListView1, DesignedControl::StatusBar1, DesignedControl::Text1,
-      DesignedControl::Label1,    DesignedControl::Command1,   DesignedControl::Command2,
-      DesignedControl::Check1,    DesignedControl::Option1_0,  DesignedControl::Option1_1,
-      DesignedControl::Option1_2, DesignedControl::Command4,
+      DesignedControl::ListView1, DesignedControl::StatusBar1, DesignedControl::Text1,    DesignedControl::Label1,
+      DesignedControl::Command1,  DesignedControl::Command2,   DesignedControl::Check1,   DesignedControl::Option1_0,
+      DesignedControl::Option1_1, DesignedControl::Option1_2,  DesignedControl::Command4,
   };
   HWND child = ::GetWindow(Main(), GW_CHILD);
   for (DesignedControl c : order) {
@@ -116,7 +115,7 @@ TEST_F(MainWindowTest, ControlsAreCreatedAndVisitedInTabOrder) {
   // The Tab key skips the status bar and the label, enters the units at the
   // selected one, and comes round again.
   const DesignedControl stops[] = {
-      DesignedControl::Text1,     DesignedControl::Command1, DesignedControl::Command2, DesignedControl::Check1,
+      DesignedControl::Text1,     DesignedControl::Command1, DesignedControl::Command2,  DesignedControl::Check1,
       DesignedControl::Option1_1, DesignedControl::Command4, DesignedControl::ListView1,
   };
   ::SetFocus(Get(DesignedControl::ListView1));
@@ -156,10 +155,18 @@ TEST_F(MainWindowTest, TwelveColumnsFiveVisible) {
     int format;
   };
   const Column columns[] = {
-      {u"フォルダ名", 160, LVCFMT_LEFT},   {u"サイズ(簡略)", 80, LVCFMT_RIGHT}, {u"サイズ", 96, LVCFMT_RIGHT},
-      {u"ファイル数", 67, LVCFMT_RIGHT},   {u"ディレクトリ数", 83, LVCFMT_RIGHT}, {u"", 0, LVCFMT_LEFT},
-      {u"", 0, LVCFMT_LEFT},              {u"", 0, LVCFMT_LEFT},              {u"", 0, LVCFMT_LEFT},
-      {u"", 0, LVCFMT_LEFT},              {u"", 0, LVCFMT_LEFT},              {u"", 0, LVCFMT_LEFT},
+      {u"フォルダ名", 160, LVCFMT_LEFT},
+      {u"サイズ(簡略)", 80, LVCFMT_RIGHT},
+      {u"サイズ", 96, LVCFMT_RIGHT},
+      {u"ファイル数", 67, LVCFMT_RIGHT},
+      {u"ディレクトリ数", 83, LVCFMT_RIGHT},
+      {u"", 0, LVCFMT_LEFT},
+      {u"", 0, LVCFMT_LEFT},
+      {u"", 0, LVCFMT_LEFT},
+      {u"", 0, LVCFMT_LEFT},
+      {u"", 0, LVCFMT_LEFT},
+      {u"", 0, LVCFMT_LEFT},
+      {u"", 0, LVCFMT_LEFT},
   };
   for (int i = 0; i < 12; ++i) {
     wchar_t caption[64] = {};

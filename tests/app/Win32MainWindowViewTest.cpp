@@ -7,7 +7,7 @@
 
 #include "app/Win32Pause.h"
 #include "app/Win32WindowFixture.h"
-#include "scan/Win32Text.h"
+#include "base/Win32Text.h"
 
 namespace tarnwick::testing {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/Win32WindowFixture.h"
-#include "scan/Win32Text.h"
-#include "scan/Win32Unique.h"
+#include "base/Win32Text.h"
+#include "base/Win32Unique.h"
 
 namespace tarnwick::testing {
 namespace {
@@ -135,7 +135,7 @@ class ResultListTest : public MainWindowTest {
     ASSERT_EQ(Count(), rows.Count());
     for (int i = 1; i <= rows.Count(); ++i) {
       ASSERT_EQ(Cell(i - 1, 0), rows.Row(i).text) << "row " << i;
-      ASSERT_EQ(Cell(i - 1, 2), rows.SubItem(i, 2)) << "row " << i;
+      ASSERT_EQ(Cell(i - 1, kSubSize), rows.SubItem(i, kSubSize)) << "row " << i;
     }
   }
 
@@ -163,9 +163,9 @@ class ResultListTest : public MainWindowTest {
   // A row as the result rows are made: text, a few sub-items, a picture.
   void AddRow(const Str& name, const Str& size, const Str& key, int icon) {
     const int position = rows.Append(name, icon);
-    rows.SetSubItem(position, 2, size);
-    rows.SetSubItem(position, 10, icon == 1 ? u"1" : u"2");
-    rows.SetSubItem(position, 11, key);
+    rows.SetSubItem(position, kSubSize, size);
+    rows.SetSubItem(position, kSubKind, icon == 1 ? u"1" : u"2");
+    rows.SetSubItem(position, kSubCompositeKey, key);
   }
 };
 
@@ -175,21 +175,21 @@ TEST_F(ResultListTest, ShowsAppendedRowsWithSubItemsAndPictures) {
   AddRow(u"notes.txt", u"", u"7000000000012", 2);
   ASSERT_EQ(Count(), 2);
   EXPECT_EQ(Cell(0, 0), u"photos");
-  EXPECT_EQ(Cell(0, 2), u"1,234,567");
-  EXPECT_EQ(Cell(0, 10), u"1");
-  EXPECT_EQ(Cell(0, 11), u"6000001234567");
-  EXPECT_EQ(Cell(0, 1), u"");
+  EXPECT_EQ(Cell(0, kSubSize), u"1,234,567");
+  EXPECT_EQ(Cell(0, kSubKind), u"1");
+  EXPECT_EQ(Cell(0, kSubCompositeKey), u"6000001234567");
+  EXPECT_EQ(Cell(0, kSubSimpleSize), u"");
   EXPECT_EQ(Cell(1, 0), u"notes.txt");
-  EXPECT_EQ(Cell(1, 10), u"2");
+  EXPECT_EQ(Cell(1, kSubKind), u"2");
   // Row pictures count from 1, the image list from 0.
   EXPECT_EQ(Image(0), 0);
   EXPECT_EQ(Image(1), 1);
 
   // A rewritten cell is read afresh.
   rows.SetText(1, u"Z:\\data\\photos\\");
-  rows.SetSubItem(1, 1, u"1.2MB");
+  rows.SetSubItem(1, kSubSimpleSize, u"1.2MB");
   EXPECT_EQ(Cell(0, 0), u"Z:\\data\\photos\\");
-  EXPECT_EQ(Cell(0, 1), u"1.2MB");
+  EXPECT_EQ(Cell(0, kSubSimpleSize), u"1.2MB");
 }
 
 TEST_F(ResultListTest, LongTextsAreCutToTheBufferGiven) {
@@ -267,12 +267,12 @@ TEST_F(ResultListTest, ManyPlacedRowsAndResortsEndInTheModelsOrder) {
   for (int i = 0; i < 400; ++i) {
     const Str key = Numbered(u"6", static_cast<std::int64_t>(random() % 100000));
     AddSorted(Numbered(u"folder", i), key);
-    if (i % 10 == 0) rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), 2, DecimalText(i));
+    if (i % 10 == 0) rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), kSubSize, DecimalText(i));
   }
   ExpectListShowsModel();
   rows.SetSortOrder(1);
   ExpectListShowsModel();
-  rows.SetSortKey(2);
+  rows.SetSortKey(kSubSize);
   ExpectListShowsModel();
   rows.Clear();
   EXPECT_EQ(Count(), 0);
@@ -299,11 +299,11 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   PaintNow();
 
   // Hidden sub-items are not shown; a shown one repaints its row alone.
-  rows.SetSubItem(2, 5, u"000101");
-  rows.SetSubItem(2, 7, u"Z:\\r101\\");
+  rows.SetSubItem(2, kSubPaddedSize, u"000101");
+  rows.SetSubItem(2, kSubFullPath, u"Z:\\r101\\");
   update = FlushAndGetUpdateRect();
   EXPECT_TRUE(::IsRectEmpty(&update));
-  rows.SetSubItem(2, 3, u"12");
+  rows.SetSubItem(2, kSubFiles, u"12");
   update = FlushAndGetUpdateRect();
   const RECT second = ItemRect(1);
   EXPECT_EQ(update.top, second.top);
@@ -312,7 +312,7 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
 
   // Row 10 re-keyed to come first: rows 1 to 10 show another row, the rest
   // of the view stays.
-  rows.SetSubItem(10, 11, u"05");
+  rows.SetSubItem(10, kSubCompositeKey, u"05");
   rows.SetSorted(true);
   update = FlushAndGetUpdateRect();
   EXPECT_EQ(update.top, top.top);
@@ -341,7 +341,7 @@ TEST_F(ResultListTest, ScreenAfterCatchingUpEqualsAFullRepaint) {
   for (int round = 0; round < 12; ++round) {
     for (int i = 0; i < 8; ++i) {
       AddSorted(Numbered(u"r", round * 100 + i), randomKey());
-      rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), 2, randomKey());
+      rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), kSubSize, randomKey());
     }
     // A row re-keyed in view moves up or down past other rows.
     rows.SetSubItem(1 + static_cast<int>(random() % 20), 11, randomKey());

@@ -4,8 +4,8 @@
 
 #include "app/Win32Program.h"
 #include "app/Win32WindowHarness.h"
+#include "base/Win32Text.h"
 #include "list/Module1.h"
-#include "scan/Win32Text.h"
 
 namespace tarnwick::testing {
 namespace {

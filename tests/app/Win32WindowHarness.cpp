@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "scan/Win32Text.h"
+#include "base/Win32Text.h"
 
 namespace tarnwick::testing {
 

@@ -3,7 +3,11 @@
 // closes the window. Used by the end-to-end tests.
 //
 //   window_probe wait-status PREFIX TIMEOUT_MS   waits until panel 1 starts with PREFIX
-//   window_probe rows FILE                      writes every row, tab-separated, UTF-8
+//   window_probe wait WHAT TIMEOUT_MS            waits for one of the program's own
+//                                               status texts: complete, cancelled,
+//                                               failed, or progress (a folder counted)
+//   window_probe rows FILE                      writes every row, tab-separated, UTF-8,
+//                                               under a line naming the columns
 //   window_probe esc                            presses Esc in the window
 //   window_probe close                          closes the window
 #include <windows.h>
@@ -13,9 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Win32GuiHandles.h"
-#include "scan/Text.h"
-#include "scan/Win32Text.h"
+#include "app/PublicTexts.h"
+#include "base/Text.h"
+#include "base/Win32GuiHandles.h"
+#include "base/Win32Text.h"
+#include "list/ResultColumns.h"
 
 namespace {
 
@@ -23,7 +29,7 @@ using tarnwick::FromWide;
 using tarnwick::ToUtf8;
 
 // By class, so that a message box captioned "Tarnwick" is never taken for it.
-HWND FindMainWindow() { return ::FindWindowW(L"TarnwickForm1", nullptr); }
+HWND FindMainWindow() { return ::FindWindowW(tarnwick::ToWide(tarnwick::kWindowClassName).c_str(), nullptr); }
 
 std::wstring StatusText(HWND main) {
   HWND status = ::FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
@@ -31,18 +37,19 @@ std::wstring StatusText(HWND main) {
   // WM_GETTEXT is carried across processes by the system; it gives panel 1.
   wchar_t buffer[4096] = {};
   DWORD_PTR result = 0;
-  ::SendMessageTimeoutW(status, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
-                        &result);
+  ::SendMessageTimeoutW(status, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &result);
   return buffer;
 }
 
-int WaitStatus(const std::wstring& prefix, DWORD timeoutMs) {
+// Waits until panel 1 reads a text that `matches`, and prints it.
+template <class Match>
+int WaitFor(Match matches, DWORD timeoutMs) {
   const ULONGLONG end = ::GetTickCount64() + timeoutMs;
   std::wstring last;
   while (::GetTickCount64() < end) {
     if (HWND main = FindMainWindow()) {
       last = StatusText(main);
-      if (last.rfind(prefix, 0) == 0) {
+      if (matches(last)) {
         std::printf("%s\n", ToUtf8(FromWide(last)).c_str());
         return 0;
       }
@@ -51,6 +58,25 @@ int WaitStatus(const std::wstring& prefix, DWORD timeoutMs) {
   }
   std::fprintf(stderr, "timed out; status was: %s\n", ToUtf8(FromWide(last)).c_str());
   return 1;
+}
+
+int WaitStatus(const std::wstring& prefix, DWORD timeoutMs) {
+  return WaitFor([&](const std::wstring& text) { return text.rfind(prefix, 0) == 0; }, timeoutMs);
+}
+
+// The status texts a run ends with, or the one it writes for each folder.
+int WaitNamed(const std::wstring& what, DWORD timeoutMs) {
+  using tarnwick::ToWide;
+  if (what == L"progress") {
+    const std::wstring infix = ToWide(tarnwick::kFolderProgressInfix);
+    return WaitFor([&](const std::wstring& text) { return text.find(infix) != std::wstring::npos; }, timeoutMs);
+  }
+  const char16_t* prefix = what == L"complete"    ? tarnwick::kCompletionPrefix
+                           : what == L"cancelled" ? tarnwick::kCancelledText
+                           : what == L"failed"    ? tarnwick::kRunFailedText
+                                                  : nullptr;
+  if (prefix == nullptr) return 2;
+  return WaitStatus(ToWide(prefix), timeoutMs);
 }
 
 // List-view messages carry pointers, which the system does not carry across
@@ -73,10 +99,14 @@ int DumpRows(const wchar_t* file) {
   FILE* out = _wfopen(file, L"wb");
   if (out == nullptr) return 1;
   const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  std::string names;
+  for (const char* name : tarnwick::kSubItemNames) names += (names.empty() ? "" : "\t") + std::string(name);
+  names += '\n';
+  std::fwrite(names.data(), 1, names.size(), out);
   std::vector<wchar_t> text(kChars);
   for (int row = 0; row < rows; ++row) {
     std::string line;
-    for (int column = 0; column < 12; ++column) {
+    for (int column = 0; column <= tarnwick::kSubItemCount; ++column) {
       LVITEMW item{};
       item.iSubItem = column;
       item.pszText = remoteText;
@@ -120,9 +150,11 @@ int CloseWindow() {
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"wait-status" && argc == 4) return WaitStatus(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"wait" && argc == 4) return WaitNamed(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"rows" && argc == 3) return DumpRows(argv[2]);
   if (command == L"esc") return PressEsc();
   if (command == L"close") return CloseWindow();
-  std::fprintf(stderr, "usage: window_probe wait-status PREFIX TIMEOUT_MS | rows FILE | esc | close\n");
+  std::fprintf(stderr,
+               "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | esc | close\n");
   return 2;
 }

@@ -45,29 +45,29 @@ TEST_F(ResultRows, EmptyFolderRow) {
   const ListRow& row = list().Row(1);
   EXPECT_EQ(row.text, u"empty");
   EXPECT_EQ(row.icon, 1);
-  EXPECT_EQ(row.sub[1], u"0.0MB");
-  EXPECT_EQ(row.sub[2], u"");
-  EXPECT_EQ(row.sub[3], u"0");
-  EXPECT_EQ(row.sub[4], u"0");
-  EXPECT_EQ(row.sub[5], Zeros(30));
-  EXPECT_EQ(row.sub[6], u"empty");
-  EXPECT_EQ(row.sub[7], u"C:\\data\\empty\\");
-  EXPECT_EQ(row.sub[8], Zeros(30));
-  EXPECT_EQ(row.sub[9], Zeros(30));
-  EXPECT_EQ(row.sub[10], u"1");
-  EXPECT_EQ(row.sub[11], Str(u"6") + Zeros(30));
+  EXPECT_EQ(row.sub[kSubSimpleSize], u"0.0MB");
+  EXPECT_EQ(row.sub[kSubSize], u"");
+  EXPECT_EQ(row.sub[kSubFiles], u"0");
+  EXPECT_EQ(row.sub[kSubFolders], u"0");
+  EXPECT_EQ(row.sub[kSubPaddedSize], Zeros(30));
+  EXPECT_EQ(row.sub[kSubBareName], u"empty");
+  EXPECT_EQ(row.sub[kSubFullPath], u"C:\\data\\empty\\");
+  EXPECT_EQ(row.sub[kSubPaddedFiles], Zeros(30));
+  EXPECT_EQ(row.sub[kSubPaddedFolders], Zeros(30));
+  EXPECT_EQ(row.sub[kSubKind], u"1");
+  EXPECT_EQ(row.sub[kSubCompositeKey], Str(u"6") + Zeros(30));
 }
 
 TEST_F(ResultRows, FolderRowNumbers) {
   AddFolder(u"C:\\data\\photos\\", 1234567, 12, 3456);
   const ListRow& row = list().Row(1);
-  EXPECT_EQ(row.sub[2], u"1,234,567");
-  EXPECT_EQ(row.sub[3], u"12");
-  EXPECT_EQ(row.sub[4], u"3456");
-  EXPECT_EQ(row.sub[5], Zeros(23) + u"1234567");
-  EXPECT_EQ(row.sub[8], Zeros(28) + u"12");
-  EXPECT_EQ(row.sub[9], Zeros(26) + u"3456");
-  EXPECT_EQ(row.sub[1], u"1.1MB");
+  EXPECT_EQ(row.sub[kSubSize], u"1,234,567");
+  EXPECT_EQ(row.sub[kSubFiles], u"12");
+  EXPECT_EQ(row.sub[kSubFolders], u"3456");
+  EXPECT_EQ(row.sub[kSubPaddedSize], Zeros(23) + u"1234567");
+  EXPECT_EQ(row.sub[kSubPaddedFiles], Zeros(28) + u"12");
+  EXPECT_EQ(row.sub[kSubPaddedFolders], Zeros(26) + u"3456");
+  EXPECT_EQ(row.sub[kSubSimpleSize], u"1.1MB");
 }
 
 TEST_F(ResultRows, LocaleSeparators) {
@@ -75,14 +75,14 @@ TEST_F(ResultRows, LocaleSeparators) {
   local.AddList(u"C:\\big\\", 1610612736, 1234, 0, 1);
   view.unit = 0;
   local.ReDraw();
-  EXPECT_EQ(local.ListView1().SubItem(1, 2), u"1.610.612.736");
-  EXPECT_EQ(local.ListView1().SubItem(1, 1), u"1,5GB");
-  EXPECT_EQ(local.ListView1().SubItem(1, 3), u"1234");  // counts are never grouped
+  EXPECT_EQ(local.ListView1().SubItem(1, kSubSize), u"1.610.612.736");
+  EXPECT_EQ(local.ListView1().SubItem(1, kSubSimpleSize), u"1,5GB");
+  EXPECT_EQ(local.ListView1().SubItem(1, kSubFiles), u"1234");  // counts are never grouped
 }
 
 TEST_F(ResultRows, CompositeKeyPrefixFollowsKindAndDirection) {
   AddFolder(u"C:\\data\\small\\", 1234);
-  const Str key = list().SubItem(1, 11);
+  const Str key = list().SubItem(1, kSubCompositeKey);
   EXPECT_EQ(key, Str(u"6") + Zeros(26) + u"1234");
   EXPECT_EQ(key.size(), 31u);
 
@@ -93,12 +93,12 @@ TEST_F(ResultRows, CompositeKeyPrefixFollowsKindAndDirection) {
   AddRootFile(u"C:\\data\\a.txt\\", 1234);
   form.AddingRootFiles = 0;
   form.SortAdd();
-  EXPECT_EQ(descending.SubItem(1, 11), Str(u"4") + Zeros(26) + u"1234");
-  EXPECT_EQ(descending.SubItem(2, 11), Str(u"3") + Zeros(26) + u"1234");
+  EXPECT_EQ(descending.SubItem(1, kSubCompositeKey), Str(u"4") + Zeros(26) + u"1234");
+  EXPECT_EQ(descending.SubItem(2, kSubCompositeKey), Str(u"3") + Zeros(26) + u"1234");
 
   descending.SetSortOrder(0);
   form.SortAdd();
-  EXPECT_EQ(descending.SubItem(2, 11), Str(u"7") + Zeros(26) + u"1234");
+  EXPECT_EQ(descending.SubItem(2, kSubCompositeKey), Str(u"7") + Zeros(26) + u"1234");
 }
 
 TEST_F(ResultRows, RootFileRow) {
@@ -106,12 +106,12 @@ TEST_F(ResultRows, RootFileRow) {
   const ListRow& row = list().Row(1);
   EXPECT_EQ(row.text, u"notes.txt");
   EXPECT_EQ(row.icon, 2);
-  EXPECT_EQ(row.sub[3], u"0");
-  EXPECT_EQ(row.sub[4], u"0");
-  EXPECT_EQ(row.sub[6], u"notes.txt");
-  EXPECT_EQ(row.sub[7], u"C:\\data\\notes.txt\\");
-  EXPECT_EQ(row.sub[10], u"2");
-  EXPECT_EQ(row.sub[11], u"");  // no key until the next rebuild
+  EXPECT_EQ(row.sub[kSubFiles], u"0");
+  EXPECT_EQ(row.sub[kSubFolders], u"0");
+  EXPECT_EQ(row.sub[kSubBareName], u"notes.txt");
+  EXPECT_EQ(row.sub[kSubFullPath], u"C:\\data\\notes.txt\\");
+  EXPECT_EQ(row.sub[kSubKind], u"2");
+  EXPECT_EQ(row.sub[kSubCompositeKey], u"");  // no key until the next rebuild
   EXPECT_EQ(form.AddingRootFiles, 1);
   EXPECT_FALSE(list().Sorted());
   EXPECT_EQ(view.pumps, 0);
@@ -126,12 +126,12 @@ TEST_F(ResultRows, FirstColumnShowsBareNameOrFullPath) {
   EXPECT_EQ(list().Row(1).text, u"photos");
   view.fullPath = true;
   AddFolder(u"C:\\data\\music\\", 2);
-  EXPECT_EQ(list().SubItem(2, 6), u"music");
+  EXPECT_EQ(list().SubItem(2, kSubBareName), u"music");
   EXPECT_EQ(list().Row(2).text, u"C:\\data\\music\\");
   EXPECT_EQ(list().Row(1).text, u"photos");  // until re-rendered
   form.ReDraw();
   EXPECT_EQ(list().Row(1).text, u"C:\\data\\photos\\");
-  EXPECT_EQ(list().SubItem(1, 7), u"C:\\data\\photos\\");
+  EXPECT_EQ(list().SubItem(1, kSubFullPath), u"C:\\data\\photos\\");
 }
 
 TEST_F(ResultRows, BareNameIsTheLastComponent) {
@@ -152,8 +152,8 @@ TEST_F(ResultRows, BareNameIsTheLastComponent) {
   for (const auto& c : cases) {
     list().Clear();
     AddRootFile(c.st, 0);
-    EXPECT_EQ(list().SubItem(1, 6), c.name) << ToUtf8(c.st);
-    EXPECT_EQ(list().SubItem(1, 7), c.st);
+    EXPECT_EQ(list().SubItem(1, kSubBareName), c.name) << ToUtf8(c.st);
+    EXPECT_EQ(list().SubItem(1, kSubFullPath), c.st);
   }
 }
 
@@ -163,10 +163,17 @@ TEST_F(ResultRows, SimplifiedSizeInTheChosenUnit) {
     int unit;
     const char16_t* text;
   } cases[] = {
-      {1610612736, 0, u"1.5GB"},   {1073741823, 0, u"0.9GB"}, {1073741824, 0, u"1.0GB"},
-      {123456789, 1, u"117.7MB"},  {5368709120, 1, u"5120.0MB"}, {1048575, 1, u"0.9MB"},
-      {1000, 1, u"0.0MB"},         {1023, 2, u"0.9KB"},       {0, 2, u"0.0KB"},
-      {500.0 * 1048576, 0, u"0.4GB"}, {1048576, 5, u"1024.0KB"},
+      {1610612736, 0, u"1.5GB"},
+      {1073741823, 0, u"0.9GB"},
+      {1073741824, 0, u"1.0GB"},
+      {123456789, 1, u"117.7MB"},
+      {5368709120, 1, u"5120.0MB"},
+      {1048575, 1, u"0.9MB"},
+      {1000, 1, u"0.0MB"},
+      {1023, 2, u"0.9KB"},
+      {0, 2, u"0.0KB"},
+      {500.0 * 1048576, 0, u"0.4GB"},
+      {1048576, 5, u"1024.0KB"},
   };
   for (const auto& c : cases) {
     list().Clear();
@@ -174,9 +181,9 @@ TEST_F(ResultRows, SimplifiedSizeInTheChosenUnit) {
     AddFolder(u"C:\\x\\", c.bytes);
     view.unit = c.unit;
     form.Option1_Click(c.unit);
-    EXPECT_EQ(list().SubItem(1, 1), c.text) << c.bytes;
+    EXPECT_EQ(list().SubItem(1, kSubSimpleSize), c.text) << c.bytes;
     form.SetSimpleSize(1);  // reading its own padded size again changes nothing
-    EXPECT_EQ(list().SubItem(1, 1), c.text) << c.bytes;
+    EXPECT_EQ(list().SubItem(1, kSubSimpleSize), c.text) << c.bytes;
   }
 }
 
@@ -186,7 +193,7 @@ TEST_F(ResultRows, ReDrawRendersAgainWithoutReordering) {
   AddFolder(u"C:\\r\\mid\\", 50000);
   EXPECT_EQ(Texts(), (std::vector<Str>{u"small", u"mid", u"big"}));
   std::vector<Str> keys;
-  for (int i = 1; i <= 3; ++i) keys.push_back(list().SubItem(i, 11));
+  for (int i = 1; i <= 3; ++i) keys.push_back(list().SubItem(i, kSubCompositeKey));
 
   // Leave the list out of key order: a ReDraw that sorted would show it.
   list().SetSorted(false);
@@ -196,8 +203,8 @@ TEST_F(ResultRows, ReDrawRendersAgainWithoutReordering) {
   EXPECT_EQ(Texts(), (std::vector<Str>{u"C:\\r\\small\\", u"C:\\r\\mid\\", u"C:\\r\\big\\"}));
   view.unit = 2;
   form.Option1_Click(2);
-  EXPECT_EQ(list().SubItem(3, 1), u"2929.6KB");
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(list().SubItem(i, 11), keys[static_cast<size_t>(i - 1)]);
+  EXPECT_EQ(list().SubItem(3, kSubSimpleSize), u"2929.6KB");
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(list().SubItem(i, kSubCompositeKey), keys[static_cast<size_t>(i - 1)]);
   EXPECT_FALSE(list().Sorted());
 }
 
@@ -212,16 +219,16 @@ TEST_F(ResultRows, RootOnlyRunKeepsListingOrder) {
 
 TEST_F(ResultRows, SortAddWhileAddingRootFilesOnlyClearsTheFlag) {
   AddFolder(u"C:\\r\\a\\", 7, 3, 0);
-  const Str key = list().SubItem(1, 11);
+  const Str key = list().SubItem(1, kSubCompositeKey);
   list().SetSorted(false);
   list().SetSortOrder(1);
   SortColumn = 8;
   form.AddingRootFiles = 1;
   form.SortAdd();
   EXPECT_EQ(form.AddingRootFiles, 0);
-  EXPECT_EQ(list().SubItem(1, 11), key);
+  EXPECT_EQ(list().SubItem(1, kSubCompositeKey), key);
   form.SortAdd();  // the next one rebuilds
-  EXPECT_EQ(list().SubItem(1, 11), Str(u"4") + Zeros(29) + u"3");
+  EXPECT_EQ(list().SubItem(1, kSubCompositeKey), Str(u"4") + Zeros(29) + u"3");
 }
 
 // Root files listed first, then folders with a tie; the rows end up folders
@@ -254,9 +261,9 @@ TEST_F(ResultRows, EachFolderRowPumpsOnceWithTheListComplete) {
     ASSERT_EQ(list().Count(), added);
     EXPECT_TRUE(list().Sorted());
     for (int i = 1; i <= list().Count(); ++i) {
-      ASSERT_FALSE(list().SubItem(i, 11).empty());
+      ASSERT_FALSE(list().SubItem(i, kSubCompositeKey).empty());
       if (i > 1) {
-        EXPECT_LE(list().SubItem(i - 1, 11), list().SubItem(i, 11));
+        EXPECT_LE(list().SubItem(i - 1, kSubCompositeKey), list().SubItem(i, kSubCompositeKey));
       }
     }
   };
@@ -279,43 +286,14 @@ TEST_F(ResultRows, EachFolderRowPumpsOnceWithTheListComplete) {
   EXPECT_EQ(view.pumps, 4);
 }
 
-TEST_F(ResultRows, KeysFollowAColumnChosenDuringTheRun) {
-  // Three folders by size; inside the pump of the third, the user sorts by
-  // file count (same direction), and later reverses it. The rows added
-  // afterwards get keys for the new column and direction too.
-  AddFolder(u"C:\\r\\a\\", 100, 5);
-  AddFolder(u"C:\\r\\b\\", 300, 1);
-  auto click = [&](int order) {
-    SortColumn = 8;
-    list().SetSortOrder(order);
-    form.SortAdd();
-    list().SetSortKey(11);
-    list().SetSorted(true);
-  };
-  view.Post([&] { click(0); });
-  AddFolder(u"C:\\r\\c\\", 200, 9);
-  EXPECT_EQ(Texts(), (std::vector<Str>{u"b", u"a", u"c"}));
-  AddFolder(u"C:\\r\\d\\", 1, 7);
-  EXPECT_EQ(Texts(), (std::vector<Str>{u"b", u"a", u"d", u"c"}));
-  view.Post([&] { click(1); });
-  AddRootFile(u"C:\\r\\e.txt\\", 999);
-  AddFolder(u"C:\\r\\f\\", 0, 2);
-  AddFolder(u"C:\\r\\g\\", 0, 6);
-  EXPECT_EQ(Texts(), (std::vector<Str>{u"c", u"d", u"g", u"a", u"f", u"b", u"e.txt"}));
-  for (int i = 1; i <= list().Count(); ++i) {
-    const Str prefix = list().SubItem(i, 10) == u"1" ? u"4" : u"3";
-    EXPECT_EQ(list().SubItem(i, 11), prefix + list().SubItem(i, 8)) << i;
-  }
-}
-
 TEST_F(ResultRows, SortAddNoticesASubItemChangedSinceTheLastKeys) {
   AddFolder(u"C:\\r\\a\\", 100);
   AddFolder(u"C:\\r\\b\\", 200);
-  list().SetSubItem(1, 5, Zeros(27) + u"999");
-  list().SetSubItem(2, 10, u"2");
+  list().SetSubItem(1, kSubPaddedSize, Zeros(27) + u"999");
+  list().SetSubItem(2, kSubKind, u"2");
   form.SortAdd();
-  EXPECT_EQ(list().SubItem(1, 11), Str(u"6") + Zeros(27) + u"999");
-  EXPECT_EQ(list().SubItem(2, 11), Str(u"7") + Zeros(27) + u"200");
+  EXPECT_EQ(list().SubItem(1, kSubCompositeKey), Str(u"6") + Zeros(27) + u"999");
+  EXPECT_EQ(list().SubItem(2, kSubCompositeKey), Str(u"7") + Zeros(27) + u"200");
 }
 
 }  // namespace

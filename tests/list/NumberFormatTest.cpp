@@ -2,8 +2,8 @@
 
 #include <iterator>
 
+#include "base/Text.h"
 #include "list/NumberFormat.h"
-#include "scan/Text.h"
 
 namespace tarnwick {
 namespace {
@@ -67,10 +67,18 @@ struct OneDecimalCase {
 TEST(OneDecimalDown, CutsDownToOneDecimalNeverRoundingUp) {
   constexpr std::uint64_t GB = 1073741824, MB = 1048576, KB = 1024;
   const OneDecimalCase cases[] = {
-      {1610612736, GB, u"1.5"},     {1073741823, GB, u"0.9"},   {1073741824, GB, u"1.0"},
-      {123456789, MB, u"117.7"},    {5368709120, MB, u"5120.0"}, {1048575, MB, u"0.9"},
-      {1000, MB, u"0.0"},           {1023, KB, u"0.9"},          {0, KB, u"0.0"},
-      {500.0 * 1048576, GB, u"0.4"}, {2047, KB, u"1.9"},         {kTwoTo53, KB, u"8796093022208.0"},
+      {1610612736, GB, u"1.5"},
+      {1073741823, GB, u"0.9"},
+      {1073741824, GB, u"1.0"},
+      {123456789, MB, u"117.7"},
+      {5368709120, MB, u"5120.0"},
+      {1048575, MB, u"0.9"},
+      {1000, MB, u"0.0"},
+      {1023, KB, u"0.9"},
+      {0, KB, u"0.0"},
+      {500.0 * 1048576, GB, u"0.4"},
+      {2047, KB, u"1.9"},
+      {kTwoTo53, KB, u"8796093022208.0"},
       // Quotients whose tenfold rounds up to the next whole number in
       // floating point, one tenth more than the size holds.
       {3327137540158259, GB, u"3098638.2"},

@@ -7,7 +7,7 @@
 
 #include "app/Win32Program.h"
 #include "app/Win32WindowHarness.h"
-#include "scan/Win32Text.h"
+#include "base/Win32Text.h"
 
 namespace tarnwick::testing {
 namespace {
@@ -73,18 +73,18 @@ TEST_F(Win32Rows, RowsShowInKeyOrderAndFollowTheUnitAndFullPathSettings) {
   EXPECT_EQ(Cell(2, 0), u"notes.txt");
   EXPECT_EQ(Image(0), 0);  // the folder picture
   EXPECT_EQ(Image(2), 1);  // the document picture
-  EXPECT_EQ(Cell(0, 2), u"");
-  EXPECT_EQ(Cell(0, 3), u"0");
-  EXPECT_EQ(Cell(1, 1), u"1536.0MB");
-  EXPECT_EQ(Cell(1, 2), u"1,610,612,736");
-  EXPECT_EQ(Cell(1, 3), u"12");
-  EXPECT_EQ(Cell(1, 4), u"3");
-  EXPECT_EQ(Cell(2, 1), u"0.0MB");
+  EXPECT_EQ(Cell(0, kSubSize), u"");
+  EXPECT_EQ(Cell(0, kSubFiles), u"0");
+  EXPECT_EQ(Cell(1, kSubSimpleSize), u"1536.0MB");
+  EXPECT_EQ(Cell(1, kSubSize), u"1,610,612,736");
+  EXPECT_EQ(Cell(1, kSubFiles), u"12");
+  EXPECT_EQ(Cell(1, kSubFolders), u"3");
+  EXPECT_EQ(Cell(2, kSubSimpleSize), u"0.0MB");
 
   Click(DesignedControl::Option1_0);
-  EXPECT_EQ(Cell(1, 1), u"1.5GB");
+  EXPECT_EQ(Cell(1, kSubSimpleSize), u"1.5GB");
   Click(DesignedControl::Option1_2);
-  EXPECT_EQ(Cell(2, 1), u"0.9KB");
+  EXPECT_EQ(Cell(2, kSubSimpleSize), u"0.9KB");
   Click(DesignedControl::Check1);
   EXPECT_EQ(Cell(1, 0), u"C:\\data\\photos\\");
   EXPECT_EQ(Cell(2, 0), u"C:\\data\\notes.txt\\");

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "base/Win32Text.h"
 #include "scan/UserProc.h"
-#include "scan/Win32Text.h"
 
 namespace tarnwick::testing {
 

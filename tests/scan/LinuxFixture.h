@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "scan/Text.h"
+#include "base/Text.h"
 
 namespace tarnwick::testing {
 
@@ -14,8 +14,8 @@ namespace tarnwick::testing {
 std::optional<Str> LinuxFixtureRoot();
 
 // Skips the calling test when the fixture is missing; else sets `root`.
-#define TARNWICK_REQUIRE_LINUX_FIXTURE(root)                                         \
-  const auto root##Found = ::tarnwick::testing::LinuxFixtureRoot();                   \
+#define TARNWICK_REQUIRE_LINUX_FIXTURE(root)                                           \
+  const auto root##Found = ::tarnwick::testing::LinuxFixtureRoot();                    \
   if (!root##Found) GTEST_SKIP() << "needs the Linux fixture (TARNWICK_SCAN_FIXTURE)"; \
   const Str root = *root##Found
 

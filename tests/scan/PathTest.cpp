@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/Text.h"
 #include "fakes/MemoryFileSystem.h"
 #include "scan/LongPath.h"
-#include "scan/Text.h"
 #include "scan/UserProc.h"
 
 namespace tarnwick {
@@ -13,8 +13,12 @@ TEST(AddBackslash, AppendsOnlyWhenTheLastCharacterIsNotABackslash) {
     const char16_t* in;
     const char16_t* out;
   } cases[] = {
-      {u"C:\\dir", u"C:\\dir\\"}, {u"C:\\dir\\", u"C:\\dir\\"}, {u"", u"\\"},
-      {u"C:/dir/", u"C:/dir/\\"}, {u"C:", u"C:\\"},             {u"\\\\srv\\share", u"\\\\srv\\share\\"},
+      {u"C:\\dir", u"C:\\dir\\"},
+      {u"C:\\dir\\", u"C:\\dir\\"},
+      {u"", u"\\"},
+      {u"C:/dir/", u"C:/dir/\\"},
+      {u"C:", u"C:\\"},
+      {u"\\\\srv\\share", u"\\\\srv\\share\\"},
   };
   for (const auto& c : cases) EXPECT_EQ(AddBackslash(c.in), Str(c.out)) << ToUtf8(c.in);
 }
@@ -47,13 +51,12 @@ TEST(LongPath, ExtendedFormForAbsolutePathsOnly) {
 }
 
 TEST(LongPath, PathsTheSystemMustCanonicaliseFirst) {
-  for (const char16_t* p : {u"abc", u"abc\\def", u"\\rooted", u"C:relative", u"C:/x", u"C:\\x\\..\\y",
-                            u"C:\\x\\.\\y", u"C:\\x\\..", u"", u"C:\\x\\\\y", u"C:\\x\\\\",
-                            u"\\\\srv\\share\\\\x"}) {
+  for (const char16_t* p : {u"abc", u"abc\\def", u"\\rooted", u"C:relative", u"C:/x", u"C:\\x\\..\\y", u"C:\\x\\.\\y",
+                            u"C:\\x\\..", u"", u"C:\\x\\\\y", u"C:\\x\\\\", u"\\\\srv\\share\\\\x"}) {
     EXPECT_TRUE(NeedsFullPath(p)) << ToUtf8(p);
   }
-  for (const char16_t* p : {u"C:\\", u"C:\\x\\y\\", u"C:\\x\\...\\", u"C:\\.hidden\\",
-                            u"\\\\srv\\share\\", u"\\\\?\\C:\\x\\..\\y"}) {
+  for (const char16_t* p :
+       {u"C:\\", u"C:\\x\\y\\", u"C:\\x\\...\\", u"C:\\.hidden\\", u"\\\\srv\\share\\", u"\\\\?\\C:\\x\\..\\y"}) {
     EXPECT_FALSE(NeedsFullPath(p)) << ToUtf8(p);
   }
 }

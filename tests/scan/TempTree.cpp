@@ -5,9 +5,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/Win32Text.h"
 #include "scan/LongPath.h"
 #include "scan/UserProc.h"
-#include "scan/Win32Text.h"
+#include "scan/Win32FileSystem.h"
 
 namespace tarnwick::testing {
 namespace {
@@ -40,8 +41,8 @@ void RemoveTree(const std::wstring& path) {
 TempTree::TempTree() {
   wchar_t temp[MAX_PATH];
   ::GetTempPathW(MAX_PATH, temp);
-  const std::wstring base = std::wstring(temp) + L"tarnwick-test-" + std::to_wstring(::GetCurrentProcessId()) +
-                            L"-" + std::to_wstring(::GetTickCount64());
+  const std::wstring base = std::wstring(temp) + L"tarnwick-test-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                            std::to_wstring(::GetTickCount64());
   if (!::CreateDirectoryW(base.c_str(), nullptr)) throw std::runtime_error("cannot create temp folder");
   root_ = AddBackslash(FromWide(base));
 }
@@ -56,8 +57,8 @@ Str TempTree::Folder(const Str& relative) {
 
 Str TempTree::File(const Str& relative, std::uint64_t length, std::uint32_t attributes) {
   const Str full = root_ + relative;
-  HANDLE file = ::CreateFileW(ToSystemPath(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      ::CreateFileW(ToSystemPath(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create file");
   std::vector<char> chunk(64 * 1024, 'x');
   std::uint64_t left = length;

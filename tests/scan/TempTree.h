@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "scan/Text.h"
+#include "base/Text.h"
 
 namespace tarnwick::testing {
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
+#include "base/Win32Text.h"
 #include "scan/Win32BrowseForFolder.h"
-#include "scan/Win32Text.h"
 
 namespace tarnwick {
 namespace {

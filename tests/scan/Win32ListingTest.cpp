@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
+#include "base/Win32Text.h"
 #include "scan/GFC.h"
 #include "scan/LinuxFixture.h"
 #include "scan/ScanRecorder.h"
 #include "scan/TempTree.h"
 #include "scan/UserProc.h"
 #include "scan/Win32FileSystem.h"
-#include "scan/Win32Text.h"
 
 namespace tarnwick {
 namespace {
@@ -64,8 +64,8 @@ TEST(Win32Listing, HiddenSystemAndReadOnlyEntriesAreListedLikeAnyOther) {
   ASSERT_TRUE(scanner.GFC_GetFiles(r, entries, false));
   EXPECT_EQ(Sorted(entries), Sorted({u"", r + u"hidden.txt", r + u"readonly.txt", r + u"system.txt"}));
   ASSERT_TRUE(scanner.GFC_GetFiles(r, entries, true));
-  EXPECT_EQ(Sorted(entries), Sorted({u"", r + u"hidden folder\\inside.txt", r + u"hidden.txt", r + u"readonly.txt",
-                                     r + u"system.txt"}));
+  EXPECT_EQ(Sorted(entries),
+            Sorted({u"", r + u"hidden folder\\inside.txt", r + u"hidden.txt", r + u"readonly.txt", r + u"system.txt"}));
   scanner.GFC_GetDirs(r, entries, false);
   EXPECT_EQ(Sorted(entries), Sorted({u"", r + u"hidden folder\\", r + u"system folder\\"}));
 }

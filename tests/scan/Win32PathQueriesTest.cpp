@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include "base/Win32Text.h"
 #include "scan/TempTree.h"
 #include "scan/UserProc.h"
 #include "scan/Win32FileSystem.h"
-#include "scan/Win32Text.h"
 
 // What the system answers for the paths a user types: these answers decide
 // which message the Search button shows and which folder it searches.
@@ -32,9 +32,9 @@ TEST_F(Win32PathQueries, ProbeFailsOnlyWhenTheLookUpItselfFails) {
     Str pattern;
     bool usable;
   } cases[] = {
-      {r + u"dir", true},          {r + u"dir\\", true},         {r + u"file.txt", true},
-      {r + u"missing.txt", true},  {r + u"gone\\x", false},      {r + u"gone\\x\\", false},
-      {u"C:\\", true},             {r + u"dir\\\\sub", true},    {r + u"*.txt", true},
+      {r + u"dir", true},      {r + u"dir\\", true},      {r + u"file.txt", true}, {r + u"missing.txt", true},
+      {r + u"gone\\x", false}, {r + u"gone\\x\\", false}, {u"C:\\", true},         {r + u"dir\\\\sub", true},
+      {r + u"*.txt", true},
   };
   for (const auto& c : cases) EXPECT_EQ(fs.ProbePattern(c.pattern), c.usable) << ToUtf8(c.pattern);
 }
@@ -44,8 +44,9 @@ TEST_F(Win32PathQueries, AttributesOfFoldersWithOrWithoutTheirBackslash) {
     Str path;
     bool folder;
   } cases[] = {
-      {r + u"dir", true},   {r + u"dir\\", true},         {u"C:\\", true},
-      {u"C:", true},        {r + u"dir\\\\sub", true},     {r + u"dir\\..\\dir\\sub\\", true},
+      {r + u"dir", true},        {r + u"dir\\", true},
+      {u"C:\\", true},           {u"C:", true},
+      {r + u"dir\\\\sub", true}, {r + u"dir\\..\\dir\\sub\\", true},
       {r + u"file.txt", false},
   };
   for (const auto& c : cases) {

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "scan/Win32Unique.h"
+#include "base/Win32Unique.h"
 
 namespace tarnwick {
 

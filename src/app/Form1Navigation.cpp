@@ -1,5 +1,5 @@
 #include "app/Form1.h"
-#include "scan/UserProc.h"
+#include "nav/GoUp.h"
 
 // Moving the root without typing: every action writes the new root into the
 // root box and presses "Search", so the new root passes the same validation.
@@ -17,10 +17,9 @@ void Form1::Command4_Click() {
 }
 
 void Form1::GoUp() {
-  Str t = view_.Text1();
-  if (!t.empty() && t.back() == u'\\') t.pop_back();
-  if (t.size() <= 2) return;  // a drive root such as C: has no parent
-  view_.SetText1(UpToLastBackslash(t));
+  const std::optional<Str> parent = ParentRootText(view_.Text1());
+  if (!parent) return;
+  view_.SetText1(*parent);
   Command1_Click();
 }
 

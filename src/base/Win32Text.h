@@ -3,20 +3,14 @@
 // these only change the character type.
 #include <string>
 
-#include "scan/Text.h"
+#include "base/Text.h"
 
 namespace tarnwick {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Win32 wide characters are UTF-16");
 
 inline std::wstring ToWide(StrView text) { return std::wstring(text.begin(), text.end()); }
-inline Str FromWide(const wchar_t* text) {
-  return Str(reinterpret_cast<const char16_t*>(text));
-}
+inline Str FromWide(const wchar_t* text) { return Str(reinterpret_cast<const char16_t*>(text)); }
 inline Str FromWide(const std::wstring& text) { return Str(text.begin(), text.end()); }
-
-// The path as the system should see it: made absolute when needed, then in
-// the extended form that has no length limit.
-std::wstring ToSystemPath(StrView path);
 
 }  // namespace tarnwick

@@ -1,11 +1,12 @@
-#include "app/Win32ResultList.h"
+#include "list/Win32ResultList.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "app/FormDesign.h"
-#include "scan/Win32Text.h"
+#include "base/Twips.h"
+#include "base/Win32Text.h"
+#include "list/ResultColumns.h"
 
 namespace tarnwick {
 namespace {

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "scan/Win32Unique.h"
+#include "base/Win32Unique.h"
 
 namespace tarnwick {
 

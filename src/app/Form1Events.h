@@ -1,0 +1,22 @@
+#pragma once
+// The window's events delivered to Form1's handlers.
+#include "app/Form1.h"
+#include "app/FormEvents.h"
+
+namespace tarnwick {
+
+class Form1Events final : public FormEvents {
+ public:
+  explicit Form1Events(Form1& form) : form_(form) {}
+  void Command1_Click() override { form_.Command1_Click(); }
+  void Command2_Click() override { form_.Command2_Click(); }
+  void Command4_Click() override { form_.Command4_Click(); }
+  void Check1_Click() override { form_.Check1_Click(); }
+  void Option1_Click(int index) override { form_.Option1_Click(index); }
+  void Form_QueryUnload() override { form_.Form_QueryUnload(); }
+
+ private:
+  Form1& form_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,47 @@
+// The rows of the result list: adding a finished row, re-rendering every row
+// after a display setting changed, and rebuilding the composite sort keys.
+#include "app/Form1.h"
+#include "list/Module1.h"
+#include "list/ResultRows.h"
+
+namespace tarnwick {
+
+void Form1::AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image) {
+  list_.SetSorted(false);
+  const int i = list_.Append(st, Image);
+  FillRow(list_, i, st, Si, Co, DC, Image, separators_);
+  SetSimpleSize(i);
+  // Root-file rows stay in listing order and keep the window waiting; each
+  // folder row leaves the whole list keyed and sorted before the window may
+  // handle what the user did meanwhile.
+  if (AddingRootFiles == 0) {
+    SortAdd();
+    list_.SetSorted(true);
+    view_.PumpMessages();
+  }
+}
+
+void Form1::ReDraw() {
+  const int n = list_.Count();
+  for (int i = 1; i <= n; ++i) SetSimpleSize(i);
+}
+
+void Form1::SortAdd() {
+  // The first key rebuild after root-file rows were being added only ends
+  // that phase; a run stopped there leaves the flag set for it.
+  if (AddingRootFiles != 0) {
+    AddingRootFiles = 0;
+    return;
+  }
+  RebuildSortKeys(list_, SortColumn);
+}
+
+void Form1::SetSimpleSize(int Index) {
+  RenderRow(list_, Index, view_.SelectedUnit(), view_.FullPathChecked(), separators_.decimal);
+}
+
+void Form1::Check1_Click() { ReDraw(); }
+
+void Form1::Option1_Click(int) { ReDraw(); }
+
+}  // namespace tarnwick

@@ -1,0 +1,22 @@
+#pragma once
+// The names and texts by which other processes find the main window and tell
+// how a search ended: the end-to-end probe, the run script's probe and the
+// benchmarks read them from here. The texts are the program's own, spelling
+// included.
+namespace tarnwick {
+
+inline constexpr char16_t kWindowClassName[] = u"TarnwickForm1";
+inline constexpr char16_t kAppTitle[] = u"Tarnwick";
+
+// Command1 between runs, and while a run goes on.
+inline constexpr char16_t kSearchCaption[] = u"Search";
+inline constexpr char16_t kCancelCaption[] = u"Cancel";
+
+// Status-bar panel 1 at the end of a run, and while a subfolder is counted.
+inline constexpr char16_t kCompletionPrefix[] = u"Complate. All Search ";
+inline constexpr char16_t kCancelledText[] = u"Search is Canceld By User.";
+inline constexpr char16_t kRunFailedText[] = u"Error. Search is Canceld.";
+inline constexpr char16_t kFolderProgressInfix[] = u"Bytes in ";
+inline constexpr char16_t kRootFileProgressSuffix[] = u"Files in Root";
+
+}  // namespace tarnwick

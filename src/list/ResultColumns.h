@@ -1,0 +1,56 @@
+#pragma once
+// What a result row holds and how ListView1 shows it: the row's sub-items by
+// name, and the twelve columns (the row's text, then sub-items 1 to 11). Code,
+// tests, benchmarks and the end-to-end scripts all read them from here.
+#include <array>
+
+namespace tarnwick {
+
+// Sub-items of a result row.
+inline constexpr int kSubSimpleSize = 1;     // "1.2MB": the size in the chosen unit
+inline constexpr int kSubSize = 2;           // "1,234,567": bytes, grouped
+inline constexpr int kSubFiles = 3;          // file count
+inline constexpr int kSubFolders = 4;        // folder count
+inline constexpr int kSubPaddedSize = 5;     // bytes, thirty digits, for sorting
+inline constexpr int kSubBareName = 6;       // the last component of the path
+inline constexpr int kSubFullPath = 7;       // the path as listed
+inline constexpr int kSubPaddedFiles = 8;    // file count, thirty digits
+inline constexpr int kSubPaddedFolders = 9;  // folder count, thirty digits
+inline constexpr int kSubKind = 10;          // "1" a folder, "2" a file lying in the root
+inline constexpr int kSubCompositeKey = 11;  // kind-and-direction digit + the key column's text
+inline constexpr int kSubItemCount = 11;
+
+// Names of the row's text (0) and its sub-items, as the end-to-end probe
+// heads the columns it writes out.
+inline constexpr std::array<const char*, kSubItemCount + 1> kSubItemNames{
+    "Text",     "SimpleSize", "Size",        "Files",         "Folders", "PaddedSize",
+    "BareName", "FullPath",   "PaddedFiles", "PaddedFolders", "Kind",    "CompositeKey"};
+
+// The kinds of row, as sub-item kSubKind holds them and as the rows number
+// their pictures.
+inline constexpr int kFolderRow = 1;
+inline constexpr int kRootFileRow = 2;
+
+struct ColumnDesign {
+  const char16_t* caption;
+  int widthTwips;
+  bool rightAligned;
+};
+
+// Five visible columns, then seven of zero width that only hold row data.
+inline constexpr std::array<ColumnDesign, kSubItemCount + 1> kListView1Columns{{
+    {u"フォルダ名", 2400, false},
+    {u"サイズ(簡略)", 1200, true},
+    {u"サイズ", 1440, true},
+    {u"ファイル数", 1000, true},
+    {u"ディレクトリ数", 1250, true},
+    {u"", 0, false},
+    {u"", 0, false},
+    {u"", 0, false},
+    {u"", 0, false},
+    {u"", 0, false},
+    {u"", 0, false},
+    {u"", 0, false},
+}};
+
+}  // namespace tarnwick

@@ -8,6 +8,7 @@
 
 #include "app/FormView.h"
 #include "list/ListModel.h"
+#include "nav/Drop.h"
 #include "scan/FileSystem.h"
 #include "scan/GFC.h"
 
@@ -38,6 +39,9 @@ class Form1 final : public GFCEvents {
   void Check1_Click();    // "View Full Path"
   void Option1_Click(int Index);
   void Form_QueryUnload();  // the window is about to close
+
+  // --- Drag and drop: a drop on ListView1 or Text1 ---
+  void DropFile(DropData& D);
 
   // --- Search run ---
   void C1C();
@@ -71,6 +75,7 @@ class Form1 final : public GFCEvents {
   PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
   void FinishRun(const RunTotals& totals);
   void FailRun();
+  void DropFailed();
 
   FormView& view_;
   FileSystem& fs_;

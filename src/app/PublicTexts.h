@@ -19,4 +19,13 @@ inline constexpr char16_t kRunFailedText[] = u"Error. Search is Canceld.";
 inline constexpr char16_t kFolderProgressInfix[] = u"Bytes in ";
 inline constexpr char16_t kRootFileProgressSuffix[] = u"Files in Root";
 
+// What a drop on the list or the root box shows: the question before
+// searching the folder of several names (after the folder's path), data that
+// is no list of files, and a drop whose handling failed.
+inline constexpr char16_t kDropQuestionSuffix[] = u"をルートにして読み込みます。よろしいですか?";
+inline constexpr char16_t kDropNotFilesText[] = u"ファイル、フォルダ以外がドロップされました。";
+inline constexpr char16_t kDropNotFilesStatus[] = u"Error : Drop Miss";
+inline constexpr char16_t kDropFailedText[] = u"エラーが発生しました。";
+inline constexpr char16_t kDropFailedStatus[] = u"Error : ???";
+
 }  // namespace tarnwick

@@ -22,6 +22,8 @@ class FakeFormView : public FormView {
   Str status;
   std::vector<Str> statusHistory;
   std::vector<Str> messages;  // every message box, in order
+  std::vector<Str> questions;  // every Yes/No question, in order
+  bool answerYes = true;
   int unit = 1;  // MB
   bool fullPath = false;
   int pumps = 0;
@@ -59,7 +61,10 @@ class FakeFormView : public FormView {
   }
   Str StatusText() override { return status; }
   void ShowMessage(const Str& text) override { messages.push_back(text); }
-  bool AskYesNo(const Str&) override { return false; }  // nothing asks yet
+  bool AskYesNo(const Str& text) override {
+    questions.push_back(text);
+    return answerYes;
+  }
   int SelectedUnit() override { return unit; }
   bool FullPathChecked() override { return fullPath; }
   void PumpMessages() override {

@@ -1,0 +1,43 @@
+#include <exception>
+
+#include "app/Form1.h"
+#include "app/PublicTexts.h"
+
+// A file or folder dropped on the list or the root box: its folder becomes
+// the root, written into the root box and searched through the "Search"
+// button like a typed one, so it passes the same validation.
+
+namespace tarnwick {
+
+void Form1::DropFile(DropData& D) {
+  // A drop that arrives while a run lets messages through leaves the run
+  // alone.
+  if (Busy) return;
+  try {
+    const DropRequest request = ReadDropRequest(D);
+    if (request.kind == DropRequest::Kind::NotFiles) {
+      view_.ShowMessage(kDropNotFilesText);
+      view_.SetStatusText(kDropNotFilesStatus);
+      return;
+    }
+    if (request.kind == DropRequest::Kind::Unreadable) {
+      DropFailed();
+      return;
+    }
+    // Only the first name counts; several names make it ask first.
+    const Str s = GetDirFromDirOrFile(request.first);
+    if (request.count >= 2 && !view_.AskYesNo(s + kDropQuestionSuffix)) return;
+    view_.SetText1(s);
+    Command1_Click();
+  } catch (const std::exception&) {
+    // What was done before the failure stays done.
+    DropFailed();
+  }
+}
+
+void Form1::DropFailed() {
+  view_.ShowMessage(kDropFailedText);
+  view_.SetStatusText(kDropFailedStatus);
+}
+
+}  // namespace tarnwick

@@ -14,6 +14,7 @@ class Form1Events final : public FormEvents {
   void Check1_Click() override { form_.Check1_Click(); }
   void Option1_Click(int index) override { form_.Option1_Click(index); }
   void Form_QueryUnload() override { form_.Form_QueryUnload(); }
+  void DropFile(DropData& data) override { form_.DropFile(data); }
 
  private:
   Form1& form_;

@@ -2,6 +2,7 @@
 // The events of the main window's controls, as the Win32 window delivers
 // them. In the program they go to Form1's handlers (Form1Events); the tests
 // of the window record them instead.
+#include "nav/Drop.h"
 
 namespace tarnwick {
 
@@ -14,6 +15,7 @@ class FormEvents {
   virtual void Check1_Click() = 0;
   virtual void Option1_Click(int index) = 0;
   virtual void Form_QueryUnload() = 0;
+  virtual void DropFile(DropData& data) = 0;  // a drop on ListView1 or Text1
 };
 
 }  // namespace tarnwick

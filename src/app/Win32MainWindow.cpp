@@ -86,6 +86,9 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wParam));
       return 0;
+    case kDropMessage:
+      OnDropped();
+      return 0;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -115,6 +118,9 @@ bool Win32MainWindow::OnCreate() {
   list_.AddColumns(dpi_);
   imageList1_ = CreateImageList1(dpi_);
   lastFocus_ = ControlWindow(DesignedControl::ListView1);
+  // The two controls take drops; the rest of the window refuses them.
+  listView1Drop_.Register(ControlWindow(DesignedControl::ListView1), *this);
+  text1Drop_.Register(ControlWindow(DesignedControl::Text1), *this);
   loop_.SetDialogWindow(hwnd_);
   SizeClientArea();
   return true;
@@ -211,6 +217,9 @@ void Win32MainWindow::OnDestroy() {
   closedStatus_ = StatusText();
   closedUnit_ = SelectedUnit();
   closedFullPath_ = FullPathChecked();
+  listView1Drop_.Revoke();
+  text1Drop_.Revoke();
+  drops_.clear();
   list_.Detach();
   loop_.SetDialogWindow(nullptr);
   // The program ends with its one window.
@@ -263,6 +272,21 @@ LRESULT Win32MainWindow::OnGetDefId() const {
 void Win32MainWindow::OnOption1Click(int index) {
   UpdateOption1TabStop();
   events_->Option1_Click(index);
+}
+
+void Win32MainWindow::Dropped(DroppedFiles data) {
+  // The source's drag waits until the drop target returns: the question and
+  // the search that follow a drop come after, so that a file manager is not
+  // held for as long as they last.
+  drops_.push_back(std::move(data));
+  if (!::PostMessageW(hwnd_, kDropMessage, 0, 0)) drops_.pop_back();
+}
+
+void Win32MainWindow::OnDropped() {
+  if (drops_.empty() || events_ == nullptr) return;
+  DroppedFiles data = std::move(drops_.front());
+  drops_.pop_front();
+  events_->DropFile(data);
 }
 
 void Win32MainWindow::OnEscapeKey() {

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <deque>
 
 #include "app/FormDesign.h"
 #include "app/FormEvents.h"
@@ -14,6 +15,7 @@
 #include "app/Win32Pause.h"
 #include "base/Win32GuiHandles.h"
 #include "list/Win32ResultList.h"
+#include "nav/Win32DropTarget.h"
 
 namespace tarnwick {
 
@@ -21,8 +23,11 @@ namespace tarnwick {
 // by which ListView1 catches up with them later.
 constexpr UINT kSyncListMessage = WM_APP + 1;
 constexpr UINT_PTR kListFlushTimer = 1;
+// Posted to the main window for each drop on ListView1 or Text1, which is
+// handled once the drag source has been answered.
+constexpr UINT kDropMessage = WM_APP + 2;
 
-class Win32MainWindow final : public FormView {
+class Win32MainWindow final : public FormView, private DropReceiver {
  public:
   Win32MainWindow(Win32MessageLoop& loop, int showCommand);
   ~Win32MainWindow() override;
@@ -84,6 +89,8 @@ class Win32MainWindow final : public FormView {
   LRESULT OnGetDefId() const;
   void OnEscapeKey();
   void OnOption1Click(int index);
+  void Dropped(DroppedFiles data) override;
+  void OnDropped();
 
   // Building and laying out the controls (Win32MainWindowControls.cpp).
   bool CreateControls();
@@ -116,6 +123,9 @@ class Win32MainWindow final : public FormView {
   UniqueMenu pop2_;
   Win32ResultList list_;
   Win32Pause pause_;
+  DropTargetRegistration listView1Drop_;
+  DropTargetRegistration text1Drop_;
+  std::deque<DroppedFiles> drops_;
 
   bool command1Default_ = true;
   bool command1Cancel_ = false;

@@ -31,6 +31,7 @@ struct RecordingEvents final : FormEvents {
   void Check1_Click() override { ++check1; }
   void Option1_Click(int index) override { option1.push_back(index); }
   void Form_QueryUnload() override { ++queryUnloads; }
+  void DropFile(DropData&) override {}  // drops come from other processes: tests/e2e
 };
 
 // Registers the common controls once and leaves no WM_QUIT behind: the main

@@ -41,6 +41,8 @@ DroppedFiles ReadDroppedFiles(IDataObject& data) {
   for (UINT i = 0; i < count; ++i) {
     // Asked for its length first: a name may be far longer than MAX_PATH.
     const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
+    // Some readers count the end of an empty list as one empty name.
+    if (length == 0) continue;
     std::wstring name(static_cast<size_t>(length) + 1, L'\0');
     const UINT copied = ::DragQueryFileW(drop, i, name.data(), length + 1);
     name.resize(copied);

@@ -51,7 +51,7 @@ DroppedFiles ReadDroppedFiles(IDataObject& data) {
   return DroppedFiles::Names(std::move(names));
 }
 
-HRESULT Win32DropTarget::QueryInterface(REFIID iid, void** object) {
+HRESULT STDMETHODCALLTYPE Win32DropTarget::QueryInterface(REFIID iid, void** object) {
   if (object == nullptr) return E_POINTER;
   if (iid == IID_IUnknown || iid == IID_IDropTarget) {
     *object = static_cast<IDropTarget*>(this);
@@ -62,29 +62,29 @@ HRESULT Win32DropTarget::QueryInterface(REFIID iid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG Win32DropTarget::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
+ULONG STDMETHODCALLTYPE Win32DropTarget::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
 
-ULONG Win32DropTarget::Release() {
+ULONG STDMETHODCALLTYPE Win32DropTarget::Release() {
   const LONG left = ::InterlockedDecrement(&references_);
   if (left == 0) delete this;
   return static_cast<ULONG>(left);
 }
 
-HRESULT Win32DropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) {
+HRESULT STDMETHODCALLTYPE Win32DropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) {
   if (effect == nullptr) return E_INVALIDARG;
   *effect = DropEffectFor(*effect);
   return S_OK;
 }
 
-HRESULT Win32DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
+HRESULT STDMETHODCALLTYPE Win32DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
   if (effect == nullptr) return E_INVALIDARG;
   *effect = DropEffectFor(*effect);
   return S_OK;
 }
 
-HRESULT Win32DropTarget::DragLeave() { return S_OK; }
+HRESULT STDMETHODCALLTYPE Win32DropTarget::DragLeave() { return S_OK; }
 
-HRESULT Win32DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+HRESULT STDMETHODCALLTYPE Win32DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   if (data == nullptr || effect == nullptr) return E_INVALIDARG;
   *effect = DropEffectFor(*effect);
   if (*effect == kDropEffectNone) return S_OK;

@@ -46,11 +46,21 @@ void GFC::RaiseProgDirs(const Str& Path) {
   if (events_ != nullptr) events_->ProgDirs(Path);
 }
 
+void GFC::RaiseUnreadable(const Str& Path, Unreadable What) {
+  if (events_ != nullptr) events_->ProgUnreadable(Path, What);
+}
+
+bool GFC::List(const Str& folder, std::vector<DirEntry>& entries) {
+  if (fs_.ListFolder(folder, entries)) return true;
+  RaiseUnreadable(folder, Unreadable::Folder);
+  return false;
+}
+
 bool GFC::CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir) {
   if (cancelFlag_) return true;
   std::vector<Folder> stack(1);
   stack[0].path = Path;
-  if (!fs_.ListFolder(Path, stack[0].entries)) return false;
+  if (!List(Path, stack[0].entries)) return false;
 
   while (!stack.empty()) {
     Folder& top = stack.back();
@@ -67,7 +77,7 @@ bool GFC::CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir
       child.path = ChildFolderPath(top.path, entry.name);
       // A folder that cannot be read fails the whole listing; the files
       // already found stay with the caller.
-      if (!fs_.ListFolder(child.path, child.entries)) return false;
+      if (!List(child.path, child.entries)) return false;
       stack.push_back(std::move(child));
     }
   }
@@ -78,7 +88,7 @@ void GFC::CollectDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir) 
   if (cancelFlag_) return;
   std::vector<Folder> stack(1);
   stack[0].path = Path;
-  if (!fs_.ListFolder(Path, stack[0].entries)) return;
+  if (!List(Path, stack[0].entries)) return;
 
   while (!stack.empty()) {
     Folder& top = stack.back();
@@ -96,7 +106,7 @@ void GFC::CollectDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir) 
     if (SearchSubDir && !IsLink(entry) && !cancelFlag_) {
       Folder child;
       child.path = std::move(childPath);
-      if (fs_.ListFolder(child.path, child.entries)) {
+      if (List(child.path, child.entries)) {
         stack.push_back(std::move(child));
         continue;
       }
@@ -122,7 +132,7 @@ void GFC::CountFilesAndSize(const Str& Path, double& Count, double& Size, double
 
   std::vector<CountingFolder> stack(1);
   stack[0].path = Path;
-  if (!fs_.IsLink(Path) && !fs_.ListFolder(Path, stack[0].entries)) {
+  if (!fs_.IsLink(Path) && !List(Path, stack[0].entries)) {
     Count = Size = DirCount = 0;
     return;
   }
@@ -161,6 +171,7 @@ void GFC::CountFilesAndSize(const Str& Path, double& Count, double& Size, double
       if (!entry.length) {
         // A file that cannot be measured makes its whole folder count as
         // empty, without an event; the folder still counts in its parent.
+        RaiseUnreadable(top.path + entry.name, Unreadable::File);
         stack.pop_back();
         if (stack.empty()) {
           Count = Size = DirCount = 0;
@@ -182,7 +193,7 @@ void GFC::CountFilesAndSize(const Str& Path, double& Count, double& Size, double
     }
     CountingFolder child;
     child.path = ChildFolderPath(top.path, entry.name);
-    if (!IsLink(entry) && !fs_.ListFolder(child.path, child.entries)) {
+    if (!IsLink(entry) && !List(child.path, child.entries)) {
       addToParent(0, 0, 0);
       continue;
     }

@@ -9,6 +9,10 @@
 
 namespace tarnwick {
 
+// What could not be read: a folder that could not be enumerated, or a file
+// (counting only) whose length could not be queried.
+enum class Unreadable { Folder, File };
+
 class GFCEvents {
  public:
   virtual ~GFCEvents() = default;
@@ -18,6 +22,13 @@ class GFCEvents {
   virtual void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) = 0;
   // A listing call has finished the folder Path.
   virtual void ProgDirs(const Str& Path) { (void)Path; }
+  // Path (a folder ending in "\", or a file) could not be read. The scanner
+  // goes on as before: a folder counts as empty, and a file makes its whole
+  // folder count as empty. Totals that hold it are therefore short.
+  virtual void ProgUnreadable(const Str& Path, Unreadable What) {
+    (void)Path;
+    (void)What;
+  }
 };
 
 // Entry arrays hold "" at index 0 and the entries at 1..N, so the upper bound
@@ -51,6 +62,9 @@ class GFC {
   void CollectDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir);
   void CountFilesAndSize(const Str& Path, double& Count, double& Size, double& DirCount);
   void RaiseProgDirs(const Str& Path);
+  // Enumerates `folder` into `entries`, telling the listener when it cannot.
+  bool List(const Str& folder, std::vector<DirEntry>& entries);
+  void RaiseUnreadable(const Str& Path, Unreadable What);
 
   FileSystem& fs_;
   GFCEvents* events_;

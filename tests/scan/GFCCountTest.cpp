@@ -50,6 +50,7 @@ TEST_F(Count, WholeTreeWithOneEventPerFolderDeepestFirst) {
   EXPECT_EQ(events.progress[2].files, 3);
   EXPECT_EQ(events.progress[2].bytes, 15);
   EXPECT_FALSE(scanner.CancelFlag());
+  EXPECT_TRUE(events.unreadable.empty());
 }
 
 TEST_F(Count, EmptyFolder) {
@@ -77,6 +78,7 @@ TEST_F(Count, CancelAtTheFirstEventWindsDownWithoutEnteringMoreFolders) {
   // U reports, then T and S still report once each on the way out.
   EXPECT_EQ(events.ProgressPaths(), (V{"C:\\S\\T\\U\\", "C:\\S\\T\\", "C:\\S\\"}));
   EXPECT_EQ(fs.listings() - listingsBefore, 3);  // S, T, U: V is not enumerated
+  EXPECT_TRUE(events.unreadable.empty());  // skipped after a cancel is not unreadable
   EXPECT_EQ(events.progress[1].bytes, 105);
   EXPECT_TRUE(scanner.CancelFlag());
 
@@ -99,6 +101,7 @@ TEST_F(Count, UnreadableSubfolderCountsAsOneEmptyFolderWithoutEvent) {
   EXPECT_EQ(t.size, 10);
   EXPECT_EQ(t.dirs, 1);
   EXPECT_EQ(events.ProgressPaths(), (V{"C:\\S\\"}));
+  EXPECT_EQ(events.unreadable, (V{"folder C:\\S\\T\\"}));
 }
 
 TEST_F(Count, UnmeasurableFileZeroesItsWholeFolder) {
@@ -110,6 +113,7 @@ TEST_F(Count, UnmeasurableFileZeroesItsWholeFolder) {
   EXPECT_EQ(t.dirs, 1);
   // T fails at its first entry, before U is ever entered.
   EXPECT_EQ(events.ProgressPaths(), (V{"C:\\S\\"}));
+  EXPECT_EQ(events.unreadable, (V{"file C:\\S\\T\\five"}));
 }
 
 TEST_F(Count, EntryWithoutAttributesIsAFileThatCannotBeMeasured) {
@@ -127,6 +131,7 @@ TEST_F(Count, FailureOfTheTopFolderGivesZeros) {
   EXPECT_EQ(t.size, 0);
   EXPECT_EQ(t.dirs, 0);
   EXPECT_TRUE(events.progress.empty());
+  EXPECT_EQ(events.unreadable, (V{"folder C:\\S\\"}));
 }
 
 TEST_F(Count, LinksCountAsEmptyFoldersAndAreNeverEnumerated) {
@@ -149,6 +154,7 @@ TEST_F(Count, LinksCountAsEmptyFoldersAndAreNeverEnumerated) {
   EXPECT_EQ(t.dirs, 0);
   EXPECT_TRUE(listed.empty());
   EXPECT_EQ(events.ProgressPaths(), (V{"C:\\S\\T\\back\\"}));
+  EXPECT_TRUE(events.unreadable.empty());  // a link not entered is no failure
 }
 
 TEST_F(Count, CloudPlaceholderFoldersAreCountedLikeAnyOther) {

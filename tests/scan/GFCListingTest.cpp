@@ -85,12 +85,15 @@ TEST_F(Listing, UnreadableFolderEndsDirsQuietlyButFailsFiles) {
   // A2 is still listed by its parent; only its own event is missing.
   EXPECT_EQ(Utf8(entries), (V{"", "C:\\R\\A\\A1\\", "C:\\R\\A\\A2\\", "C:\\R\\A\\", "C:\\R\\B\\"}));
   EXPECT_EQ(events.dirs, (V{"C:\\R\\A\\A1\\", "C:\\R\\A\\", "C:\\R\\B\\", "C:\\R\\"}));
+  EXPECT_EQ(events.unreadable, (V{"folder C:\\R\\A\\A2\\"}));
 
   events.dirs.clear();
+  events.unreadable.clear();
   EXPECT_FALSE(scanner.GFC_GetFiles(u"C:\\R\\", entries, true));
   // What was found before the failure stays; no pending folder reports.
   EXPECT_EQ(Utf8(entries), (V{"", "C:\\R\\f.txt", "C:\\R\\A\\A1\\a1.txt"}));
   EXPECT_EQ(events.dirs, (V{"C:\\R\\A\\A1\\"}));
+  EXPECT_EQ(events.unreadable, (V{"folder C:\\R\\A\\A2\\"}));
 }
 
 TEST_F(Listing, UnreadableRoot) {
@@ -100,6 +103,7 @@ TEST_F(Listing, UnreadableRoot) {
   EXPECT_FALSE(scanner.GFC_GetFiles(u"C:\\R\\", entries, false));
   EXPECT_EQ(Utf8(entries), (V{""}));
   EXPECT_TRUE(events.dirs.empty());
+  EXPECT_EQ(events.unreadable, (V{"folder C:\\R\\", "folder C:\\R\\"}));
 }
 
 TEST_F(Listing, LinkedFoldersAreListedButNeverEntered) {

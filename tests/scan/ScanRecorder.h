@@ -15,6 +15,7 @@ struct ScanRecorder : GFCEvents {
   };
   std::vector<Progress> progress;
   std::vector<std::string> dirs;
+  std::vector<std::string> unreadable;  // "folder C:\\A\\" or "file C:\\A\\f"
   int cancelAtEvent = -1;  // 0-based index of the event answered with Cancel
 
   void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) override {
@@ -22,6 +23,9 @@ struct ScanRecorder : GFCEvents {
     progress.push_back({ToUtf8(SearchString), FileCount, FileSize});
   }
   void ProgDirs(const Str& Path) override { dirs.push_back(ToUtf8(Path)); }
+  void ProgUnreadable(const Str& Path, Unreadable What) override {
+    unreadable.push_back((What == Unreadable::Folder ? "folder " : "file ") + ToUtf8(Path));
+  }
 
   std::vector<std::string> ProgressPaths() const {
     std::vector<std::string> paths;

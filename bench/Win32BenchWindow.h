@@ -33,6 +33,7 @@ class PumpTimingView final : public FormView {
   void RepaintWindow() override { window_.RepaintWindow(); }
   void SetStatusText(const Str& t) override { window_.SetStatusText(t); }
   Str StatusText() override { return window_.StatusText(); }
+  void SetStatusText2(const Str& t) override { window_.SetStatusText2(t); }
   void ShowMessage(const Str& t) override { window_.ShowMessage(t); }
   bool AskYesNo(const Str& t) override { return window_.AskYesNo(t); }
   int SelectedUnit() override { return window_.SelectedUnit(); }

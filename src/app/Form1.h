@@ -11,6 +11,7 @@
 #include "nav/Drop.h"
 #include "scan/FileSystem.h"
 #include "scan/GFC.h"
+#include "scan/UnreadableList.h"
 
 namespace tarnwick {
 
@@ -39,6 +40,7 @@ class Form1 final : public GFCEvents {
   void Check1_Click();    // "View Full Path"
   void Option1_Click(int Index);
   void Form_QueryUnload();  // the window is about to close
+  void StatusBar1_PanelClick(int Index);  // a status panel, from 1
 
   // --- Drag and drop: a drop on ListView1 or Text1 ---
   void DropFile(DropData& D);
@@ -53,9 +55,14 @@ class Form1 final : public GFCEvents {
   // The handler of the current scanner's progress event: a folder of the
   // count has finished.
   void GF_ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel);
+  // The handler of the current scanner's report of what it could not read.
+  void GF_ProgUnreadable(const Str& Path, Unreadable What);
+  // What the current or last run could not read.
+  const UnreadableList& Unreadables() const { return unreadable_; }
 
   // --- Result rows ---
-  void AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image);
+  // Short: the row's totals are short, its tree held something unreadable.
+  void AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image, bool Short = false);
   void ReDraw();
   void SortAdd();
   void SetSimpleSize(int Index);
@@ -70,6 +77,10 @@ class Form1 final : public GFCEvents {
   void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) override {
     GF_ProgFileSize(SearchString, FileCount, FileSize, Cancel);
   }
+  void ProgUnreadable(const Str& Path, Unreadable What) override { GF_ProgUnreadable(Path, What); }
+  // Brings the second status panel up to what the run met so far.
+  void ShowUnreadable();
+  void ClearUnreadable();
   void EnableRunControls(bool enabled);
   PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);
   PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
@@ -81,6 +92,8 @@ class Form1 final : public GFCEvents {
   FileSystem& fs_;
   NumberSeparators separators_;
   ListModel list_;
+  UnreadableList unreadable_;
+  std::uint64_t unreadableShown_ = 0;  // the count the second panel shows
 };
 
 }  // namespace tarnwick

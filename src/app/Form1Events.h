@@ -15,6 +15,7 @@ class Form1Events final : public FormEvents {
   void Option1_Click(int index) override { form_.Option1_Click(index); }
   void Form_QueryUnload() override { form_.Form_QueryUnload(); }
   void DropFile(DropData& data) override { form_.DropFile(data); }
+  void StatusBar1_PanelClick(int index) override { form_.StatusBar1_PanelClick(index); }
 
  private:
   Form1& form_;

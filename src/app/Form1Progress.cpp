@@ -6,6 +6,7 @@ namespace tarnwick {
 void Form1::GF_ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) {
   (void)FileCount;
   view_.SetStatusText(FolderProgressText(FileSize, SearchString));
+  ShowUnreadable();
   // The one place inside a count where the window is serviced: clicks, Esc,
   // a close or a header click made meanwhile run here.
   view_.PumpMessages();

@@ -6,9 +6,11 @@
 
 namespace tarnwick {
 
-void Form1::AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image) {
+void Form1::AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image, bool Short) {
   list_.SetSorted(false);
   const int i = list_.Append(st, Image);
+  // Short totals are marked on the picture; the texts hold what was counted.
+  if (Short) list_.SetOverlay(i, kShortTotalsOverlay);
   FillRow(list_, i, st, Si, Co, DC, Image, separators_);
   SetSimpleSize(i);
   // Root-file rows stay in listing order and keep the window waiting; each

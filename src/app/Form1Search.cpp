@@ -83,6 +83,7 @@ void Form1::GetALLDirSize(const Str& Path) {
   // the window procedure.
   try {
     CancelRequested = 0;
+    ClearUnreadable();
     const Str root = AddBackslash(Path);
     view_.SetText1(root);
     EnableRunControls(false);
@@ -127,12 +128,14 @@ Form1::PhaseEnd Form1::AddSubfolders(const Str& root, EntryArray& entries, RunTo
   const size_t m = UpperBound(entries);
   double Count = 0, Size = 0, DirCount = 0;
   for (size_t i = 1; i <= m; ++i) {
+    const std::uint64_t unreadableBefore = unreadable_.Total();
     GF->GFC_GetFileCoAndSize(entries[i], Count, Size, DirCount);
+    ShowUnreadable();
     // The subfolder being counted when a stop arrives gets no row.
     if (CancelRequested) return PhaseEnd::Stopped;
     totals.files += Count;
     totals.bytes += Size;
-    AddList(entries[i], Size, Count, DirCount, 1);
+    AddList(entries[i], Size, Count, DirCount, 1, unreadable_.Total() != unreadableBefore);
   }
   return PhaseEnd::Completed;
 }
@@ -142,6 +145,7 @@ void Form1::FinishRun(const RunTotals& totals) {
   EnableRunControls(true);
   ReDraw();
   view_.Repaint(Control::ListView1);
+  ShowUnreadable();
   view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
   view_.SetCommand1Caption(kSearchCaption);
   view_.SetEnabled(Control::Command1, true);
@@ -164,6 +168,7 @@ void Form1::FailRun() {
   // The run's error path: the controls stay as they were during the run and
   // the rows added so far stay, so the user sees how far it got.
   view_.SetStatusText(kRunFailedText);
+  ShowUnreadable();
   // A go-up asked for during a failed run is not carried over to the next
   // run's end.
   UpPending = 0;

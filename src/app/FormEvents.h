@@ -16,6 +16,7 @@ class FormEvents {
   virtual void Option1_Click(int index) = 0;
   virtual void Form_QueryUnload() = 0;
   virtual void DropFile(DropData& data) = 0;  // a drop on ListView1 or Text1
+  virtual void StatusBar1_PanelClick(int index) = 0;  // panels from 1
 };
 
 }  // namespace tarnwick

@@ -32,6 +32,9 @@ class FormView {
   // Text of the first status-bar panel.
   virtual void SetStatusText(const Str& text) = 0;
   virtual Str StatusText() = 0;
+  // Text of the second panel, which says what a run could not read; the
+  // panel takes no room while it is empty.
+  virtual void SetStatusText2(const Str& text) = 0;
 
   // Message boxes: OK only, or Yes/No (Yes default); no icon; the program's
   // title as caption. AskYesNo returns true for Yes.

@@ -28,4 +28,8 @@ inline constexpr char16_t kDropNotFilesStatus[] = u"Error : Drop Miss";
 inline constexpr char16_t kDropFailedText[] = u"エラーが発生しました。";
 inline constexpr char16_t kDropFailedStatus[] = u"Error : ???";
 
+// Status-bar panel 2 when a run met what it could not read: "3 folders",
+// "1 file" or both joined by " and ", followed by this.
+inline constexpr char16_t kUnreadableSuffix[] = u" could not be read";
+
 }  // namespace tarnwick

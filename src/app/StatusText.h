@@ -2,6 +2,7 @@
 // The texts the search run writes to the status bar.
 #include "app/PublicTexts.h"
 #include "base/Text.h"
+#include "scan/UnreadableList.h"
 
 namespace tarnwick {
 
@@ -12,5 +13,13 @@ Str TotalText(double value);
 Str RootFileProgressText(long long index);                // 3Files in Root
 Str FolderProgressText(double bytes, const Str& folder);  // 512Bytes in C:\A\.
 Str CompletionText(double files, double bytes);           // Complate. All Search ...
+
+// The second status panel: what the run could not read, such as
+// "3 folders and 1 file could not be read"; empty when it read everything.
+Str UnreadableCountText(const UnreadableList& unreadable);
+// The message that lists those paths, the first ones kept and how many more;
+// a path too long to show whole keeps its start and its end.
+Str UnreadablePathsText(const UnreadableList& unreadable);
+inline constexpr size_t kLongestShownPath = 160;
 
 }  // namespace tarnwick

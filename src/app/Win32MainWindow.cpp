@@ -140,6 +140,7 @@ void Win32MainWindow::Form_Resize() {
   if (status == nullptr || list == nullptr) return;
   // The status bar docks itself along the bottom edge when told of the size.
   ::SendMessageW(status, WM_SIZE, 0, 0);
+  LayoutStatusPanels();
   RECT client;
   ::GetClientRect(hwnd_, &client);
   RECT statusRect;
@@ -184,7 +185,17 @@ LRESULT Win32MainWindow::OnNotify(NMHDR& header) {
   if (header.hwndFrom != nullptr && header.hwndFrom == ControlWindow(DesignedControl::ListView1)) {
     return OnListNotify(header);
   }
+  if (header.hwndFrom != nullptr && header.hwndFrom == ControlWindow(DesignedControl::StatusBar1) &&
+      header.code == NM_CLICK) {
+    OnStatusBarClick(reinterpret_cast<NMMOUSE&>(header));
+  }
   return 0;
+}
+
+void Win32MainWindow::OnStatusBarClick(const NMMOUSE& click) {
+  // The status bar numbers its panels from 0; a click beside them gives -1.
+  const auto panel = static_cast<LONG_PTR>(click.dwItemSpec);
+  if (events_ != nullptr && panel >= 0 && panel < 2) events_->StatusBar1_PanelClick(static_cast<int>(panel) + 1);
 }
 
 LRESULT Win32MainWindow::OnListNotify(NMHDR& header) {

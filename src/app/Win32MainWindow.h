@@ -58,6 +58,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void RepaintWindow() override;
   void SetStatusText(const Str& text) override;
   Str StatusText() override;
+  void SetStatusText2(const Str& text) override;
   void ShowMessage(const Str& text) override;
   bool AskYesNo(const Str& text) override;
   int SelectedUnit() override;
@@ -80,6 +81,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void OnCommand(int id, int code);
   LRESULT OnNotify(NMHDR& header);
   LRESULT OnListNotify(NMHDR& header);
+  void OnStatusBarClick(const NMMOUSE& click);
   void OnClose();
   void OnTimer(UINT_PTR id);
   void OnDestroy();
@@ -98,6 +100,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void CreateMenus();
   void SizeClientArea();
   void LayoutControls();
+  // The first panel takes what the second, sized to its text, leaves.
+  void LayoutStatusPanels();
   void UpdateOption1TabStop();
   void ApplyFont();
   void LoadPictures();
@@ -135,6 +139,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   // What the handlers of a search that outlives the closed window still read.
   Str closedText1_;
   Str closedStatus_;
+  Str status2_;  // the second panel's text; no panel while it is empty
   int closedUnit_ = 1;
   bool closedFullPath_ = false;
 };

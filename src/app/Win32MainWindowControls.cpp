@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/Win32MainWindow.h"
 #include "app/Win32Pictures.h"
 #include "app/Win32ResourceIds.h"
@@ -168,6 +170,34 @@ void Win32MainWindow::LayoutControls() {
     ::SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+void Win32MainWindow::LayoutStatusPanels() {
+  HWND status = ControlWindow(DesignedControl::StatusBar1);
+  if (status == nullptr) return;
+  if (status2_.empty()) {
+    int parts[] = {-1};
+    ::SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+    return;
+  }
+  const std::wstring text = ToWide(status2_);
+  SIZE extent{};
+  if (HDC dc = ::GetDC(status)) {
+    const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(status, WM_GETFONT, 0, 0)));
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(status, dc);
+  }
+  // Room for the text, the panel's frame and margins, and the size grip
+  // that the last panel holds.
+  const UINT dpi = static_cast<UINT>(dpi_);
+  const int width = extent.cx + 6 * ::GetSystemMetricsForDpi(SM_CXEDGE, dpi) +
+                    ::GetSystemMetricsForDpi(SM_CXVSCROLL, dpi);
+  RECT client{};
+  ::GetClientRect(status, &client);
+  int parts[] = {std::max(0, static_cast<int>(client.right) - width), -1};
+  ::SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  ::SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void Win32MainWindow::ApplyFont() {

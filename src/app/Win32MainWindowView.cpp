@@ -88,6 +88,11 @@ void Win32MainWindow::SetStatusText(const Str& text) {
   if (status != nullptr) ::SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
 }
 
+void Win32MainWindow::SetStatusText2(const Str& text) {
+  status2_ = text;
+  LayoutStatusPanels();
+}
+
 Str Win32MainWindow::StatusText() {
   HWND status = ControlWindow(DesignedControl::StatusBar1);
   if (status == nullptr) return closedStatus_;

@@ -42,6 +42,13 @@ void ListModel::SetText(int position, Str text) {
   if (observer_ != nullptr) observer_->CellChanged(position, 0);
 }
 
+void ListModel::SetOverlay(int position, std::int32_t overlay) {
+  const std::uint32_t row = IndexAt(position);
+  if (rows_[row].overlay == overlay) return;
+  rows_[row].overlay = overlay;
+  if (observer_ != nullptr) observer_->RowChanged(position);
+}
+
 const Str& ListModel::SubItem(int position, int k) const {
   if (k < 1 || k > kSubItemCount) throw std::out_of_range("sub-item");
   return rows_[IndexAt(position)].sub[static_cast<size_t>(k)];

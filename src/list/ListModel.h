@@ -27,6 +27,7 @@ struct ListRow {
   Str text;
   std::array<Str, kSubItemCount + 1> sub;  // sub[1]..sub[11]; sub[0] unused
   std::int32_t icon = 0;
+  std::int32_t overlay = 0;  // a picture drawn over the icon; 0 for none
 };
 
 // Told of every change, so that a view can show the rows.
@@ -67,6 +68,9 @@ class ListModel {
 
   const ListRow& Row(int position) const;
   void SetText(int position, Str text);
+  // The overlay picture of a row (0: none). Neither shown as text nor
+  // compared, so it never moves the row.
+  void SetOverlay(int position, std::int32_t overlay);
   const Str& SubItem(int position, int k) const;
   void SetSubItem(int position, int k, Str text);
 

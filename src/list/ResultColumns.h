@@ -31,6 +31,12 @@ inline constexpr std::array<const char*, kSubItemCount + 1> kSubItemNames{
 inline constexpr int kFolderRow = 1;
 inline constexpr int kRootFileRow = 2;
 
+// The overlay of a folder row whose tree held something that could not be
+// read, so that its totals are short; ImageList1 holds its picture, drawn
+// over the row's own, as picture 3.
+inline constexpr int kShortTotalsOverlay = 1;
+inline constexpr int kShortTotalsPicture = 3;
+
 struct ColumnDesign {
   const char16_t* caption;
   int widthTwips;

@@ -56,6 +56,65 @@ TEST_F(MainWindowTest, StatusTextIsTheFirstPanel) {
   EXPECT_EQ(window->StatusText(), u"52428800Bytes in Z:\\データ\\Photos\\.");
 }
 
+TEST_F(MainWindowTest, SecondPanelTakesRoomOnlyWithItsTextAndReportsClicks) {
+  HWND status = Get(DesignedControl::StatusBar1);
+  const auto panelText = [status](int panel) {
+    wchar_t text[256] = {};
+    ::SendMessageW(status, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(text));
+    return FromWide(text);
+  };
+  const auto panelRect = [status](int panel) {
+    RECT rect{};
+    ::SendMessageW(status, SB_GETRECT, panel, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+  };
+  const auto click = [&](int panel) {
+    const RECT rect = panelRect(panel);
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    ::SendMessageW(status, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageW(status, WM_LBUTTONUP, 0, at);
+  };
+
+  window->SetStatusText(u"Complate. All Search 7Files , 3345Bytes.");
+  const Str count = u"2 folders and 1 file could not be read";
+  window->SetStatusText2(count);
+  ASSERT_EQ(::SendMessageW(status, SB_GETPARTS, 0, 0), 2);
+  EXPECT_EQ(panelText(0), u"Complate. All Search 7Files , 3345Bytes.");
+  EXPECT_EQ(panelText(1), count);
+  RECT client{};
+  ::GetClientRect(status, &client);
+  const RECT second = panelRect(1);
+  EXPECT_GE(second.right, client.right - 2);
+  // Wide enough for its text in the status bar's font.
+  SIZE extent{};
+  HDC dc = ::GetDC(status);
+  const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(status, WM_GETFONT, 0, 0)));
+  ::GetTextExtentPoint32W(dc, ToWide(count).c_str(), static_cast<int>(count.size()), &extent);
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(status, dc);
+  EXPECT_GT(second.right - second.left, extent.cx);
+  EXPECT_LT(second.right - second.left, client.right / 2);
+
+  click(0);
+  click(1);
+  EXPECT_EQ(events.panelClicks, (std::vector<int>{1, 2}));
+
+  // A narrower window narrows the first panel; the second keeps its width.
+  RECT frame{};
+  ::GetWindowRect(Main(), &frame);
+  ::SetWindowPos(Main(), nullptr, 0, 0, frame.right - frame.left - 100, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+  Drain(loop);
+  ::GetClientRect(status, &client);
+  EXPECT_EQ(panelRect(1).right - panelRect(1).left, second.right - second.left);
+  EXPECT_GE(panelRect(1).right, client.right - 2);
+
+  // Empty again: one panel, which keeps its text.
+  window->SetStatusText2(u"");
+  EXPECT_EQ(::SendMessageW(status, SB_GETPARTS, 0, 0), 1);
+  EXPECT_EQ(panelText(0), u"Complate. All Search 7Files , 3345Bytes.");
+}
+
 TEST_F(MainWindowTest, EnterPressesCommand1OnlyWhileItIsTheDefaultButton) {
   for (DesignedControl focus : {DesignedControl::Text1, DesignedControl::ListView1}) {
     ::SetFocus(Get(focus));

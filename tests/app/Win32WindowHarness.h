@@ -21,6 +21,7 @@ struct RecordingEvents final : FormEvents {
   int check1 = 0;
   std::vector<int> option1;
   int queryUnloads = 0;
+  std::vector<int> panelClicks;
   std::function<void()> onCommand1;
   void Command1_Click() override {
     ++command1;
@@ -32,6 +33,7 @@ struct RecordingEvents final : FormEvents {
   void Option1_Click(int index) override { option1.push_back(index); }
   void Form_QueryUnload() override { ++queryUnloads; }
   void DropFile(DropData&) override {}  // drops come from other processes: tests/e2e
+  void StatusBar1_PanelClick(int index) override { panelClicks.push_back(index); }
 };
 
 // Registers the common controls once and leaves no WM_QUIT behind: the main

@@ -21,6 +21,7 @@ class FakeFormView : public FormView {
   bool isCancel = false;
   Str status;
   std::vector<Str> statusHistory;
+  Str status2;  // the second panel
   std::vector<Str> messages;  // every message box, in order
   std::vector<Str> questions;  // every Yes/No question, in order
   bool answerYes = true;
@@ -60,6 +61,7 @@ class FakeFormView : public FormView {
     if (onStatus) onStatus(text);
   }
   Str StatusText() override { return status; }
+  void SetStatusText2(const Str& text) override { status2 = text; }
   void ShowMessage(const Str& text) override { messages.push_back(text); }
   bool AskYesNo(const Str& text) override {
     questions.push_back(text);

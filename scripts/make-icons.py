@@ -114,6 +114,9 @@ PAPER_FOLD = rgba("#d9dde3")
 TEXT_LINE = rgba("#5b7db1")
 ARROW = rgba("#2f9e44")
 ARROW_EDGE = rgba("#1b6b2c")
+WARNING = rgba("#d93025")
+WARNING_EDGE = rgba("#7f1a14")
+MARK = rgba("#ffffff")
 
 
 def closed_folder(px):
@@ -166,12 +169,23 @@ def application_picture(px):
     return shapes
 
 
+def short_totals_picture(px):
+    # Drawn over a row's own picture, in its lower left corner where the
+    # shell puts its marks: a red disc with an exclamation mark.
+    disc = arc_points(5, 11, 4.6, 0, 360, 32)[:-1]
+    shapes = outlined(disc, WARNING, WARNING_EDGE, px)
+    shapes += line([(5, 8.2), (5, 11.6)], 1.7, MARK)
+    shapes += line([(5, 13.5), (5, 13.6)], 1.7, MARK)
+    return shapes
+
+
 PICTURES = {
     "tarnwick": application_picture,
     "folder": folder_picture,
     "document": document_picture,
     "browse-folder": browse_folder_picture,
     "go-up": go_up_picture,
+    "short-totals": short_totals_picture,
 }
 
 

@@ -208,6 +208,8 @@ LRESULT Win32MainWindow::OnListNotify(NMHDR& header) {
       break;
     case LVN_ODFINDITEMW:
       return list_.OnFindItem(reinterpret_cast<NMLVFINDITEMW&>(header));
+    case NM_CUSTOMDRAW:
+      return list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
   }
   return 0;
 }

@@ -14,9 +14,10 @@ UniqueIcon LoadIconPixels(int resourceId, int size) {
 
 UniqueImageList CreateImageList1(int dpi) {
   const int size = ScaleForDpi(kPicturePixels, kDefaultDpi, dpi);
-  UniqueImageList images(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 2, 0));
+  UniqueImageList images(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 3, 0));
   if (!images) return images;
-  for (const int id : {IDI_FOLDER, IDI_DOCUMENT}) {
+  // In the order of the rows' picture numbers, from 1.
+  for (const int id : {IDI_FOLDER, IDI_DOCUMENT, IDI_SHORT_TOTALS}) {
     const UniqueIcon icon = LoadIconPixels(id, size);
     ::ImageList_ReplaceIcon(images.get(), -1, icon.get());  // the list keeps a copy
   }

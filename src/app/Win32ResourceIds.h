@@ -8,3 +8,4 @@
 #define IDI_DOCUMENT 102
 #define IDI_BROWSE_FOLDER 103
 #define IDI_GO_UP 104
+#define IDI_SHORT_TOTALS 105

@@ -31,6 +31,9 @@ void Win32ResultList::Attach(HWND listView, ListModel& model, HWND owner, UINT s
   refresh_.Reset();
   syncPosted_ = false;
   model_->SetObserver(this);
+  // An owner-data list view keeps no state of its rows but the selection and
+  // focus; a row's overlay it asks of us, and reports to whoever asks it.
+  ListView_SetCallbackMask(list_, LVIS_OVERLAYMASK);
   SetCount();
 }
 
@@ -81,6 +84,42 @@ void Win32ResultList::OnGetDispInfo(NMLVDISPINFOW& info) const {
     // The rows number their pictures from 1, the image list from 0.
     item.iImage = row.icon >= 1 ? row.icon - 1 : I_IMAGENONE;
   }
+  if ((item.mask & LVIF_STATE) != 0 && (item.stateMask & LVIS_OVERLAYMASK) != 0) {
+    const UINT overlay = static_cast<UINT>(INDEXTOOVERLAYMASK(row.overlay)) & LVIS_OVERLAYMASK;
+    item.state = (item.state & ~LVIS_OVERLAYMASK) | overlay;
+  }
+}
+
+LRESULT Win32ResultList::OnCustomDraw(const NMLVCUSTOMDRAW& draw) const {
+  // The list view would draw a registered overlay itself, but not on every
+  // system over pictures with an alpha channel (Wine draws none); so the mark
+  // is drawn here, over the row's own picture once that is painted.
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: {
+      const auto item = static_cast<int>(draw.nmcd.dwItemSpec);
+      const bool marked = model_ != nullptr && item >= 0 && item < model_->Count() &&
+                          model_->Row(item + 1).overlay == kShortTotalsOverlay;
+      return marked ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+    }
+    case CDDS_ITEMPOSTPAINT: {
+      HIMAGELIST images = ListView_GetImageList(list_, LVSIL_SMALL);
+      RECT icon{};
+      int width = 0;
+      int height = 0;
+      if (images == nullptr ||
+          !ListView_GetItemRect(list_, static_cast<int>(draw.nmcd.dwItemSpec), &icon, LVIR_ICON) ||
+          !::ImageList_GetIconSize(images, &width, &height)) {
+        return CDRF_DODEFAULT;
+      }
+      ::ImageList_Draw(images, kShortTotalsPicture - 1, draw.nmcd.hdc,
+                       icon.left + (icon.right - icon.left - width) / 2,
+                       icon.top + (icon.bottom - icon.top - height) / 2, ILD_TRANSPARENT);
+      return CDRF_DODEFAULT;
+    }
+  }
+  return CDRF_DODEFAULT;
 }
 
 LRESULT Win32ResultList::OnFindItem(const NMLVFINDITEMW& find) const {

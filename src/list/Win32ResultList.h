@@ -44,6 +44,7 @@ class Win32ResultList final : public ListObserver {
   // Notifications of the list view, passed on by its parent window.
   void OnGetDispInfo(NMLVDISPINFOW& info) const;
   void OnItemChanged(const NMLISTVIEW& change);
+  LRESULT OnCustomDraw(const NMLVCUSTOMDRAW& draw) const;
   // Typing in the list: the row whose shown name begins with what was typed,
   // or -1.
   LRESULT OnFindItem(const NMLVFINDITEMW& find) const;

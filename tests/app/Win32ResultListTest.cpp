@@ -192,6 +192,40 @@ TEST_F(ResultListTest, ShowsAppendedRowsWithSubItemsAndPictures) {
   EXPECT_EQ(Cell(0, kSubSimpleSize), u"1.2MB");
 }
 
+TEST_F(ResultListTest, ARowWithShortTotalsShowsTheOverlayOverItsPicture) {
+  AddRow(u"complete", u"", u"6000000000001", 1);
+  AddRow(u"short", u"", u"6000000000002", 1);
+  rows.SetOverlay(2, kShortTotalsOverlay);
+  ASSERT_EQ(Count(), 2);
+  EXPECT_EQ(ListView_GetItemState(List(), 0, LVIS_OVERLAYMASK), 0u);
+  EXPECT_EQ(ListView_GetItemState(List(), 1, LVIS_OVERLAYMASK), static_cast<UINT>(INDEXTOOVERLAYMASK(1)));
+  EXPECT_EQ(Cell(1, 0), u"short");
+  EXPECT_EQ(Image(1), 0);  // still the folder picture
+
+  // The mark is drawn over the picture: the two folder pictures differ on
+  // screen while only one row carries it.
+  const auto iconPixels = [&](int item) {
+    PaintNow();
+    RECT client{};
+    ::GetClientRect(List(), &client);
+    RECT icon{};
+    ListView_GetItemRect(List(), item, &icon, LVIR_ICON);
+    const std::vector<std::uint32_t> screen = ScreenPixels(List());
+    std::vector<std::uint32_t> pixels;
+    for (int y = icon.top; y < icon.bottom; ++y) {
+      for (int x = icon.left; x < icon.right; ++x) pixels.push_back(screen[static_cast<size_t>(y * client.right + x)]);
+    }
+    return pixels;
+  };
+  ASSERT_FALSE(iconPixels(0).empty());
+  EXPECT_NE(iconPixels(0), iconPixels(1));
+
+  rows.SetOverlay(2, 0);
+  Settle();
+  EXPECT_EQ(ListView_GetItemState(List(), 1, LVIS_OVERLAYMASK), 0u);
+  EXPECT_EQ(iconPixels(0), iconPixels(1));
+}
+
 TEST_F(ResultListTest, LongTextsAreCutToTheBufferGiven) {
   const Str name = u"日本語" + Str(300, u'x');
   AddRow(name, u"", u"", 1);

@@ -7,7 +7,9 @@
 //                                               status texts: complete, cancelled,
 //                                               failed, or progress (a folder counted)
 //   window_probe rows FILE                      writes every row, tab-separated, UTF-8,
-//                                               under a line naming the columns
+//                                               under a line naming the columns; the
+//                                               last, Overlay, is the row's overlay
+//   window_probe panel2                         prints the text of status panel 2
 //   window_probe esc                            presses Esc in the window
 //   window_probe close                          closes the window
 #include <windows.h>
@@ -101,7 +103,7 @@ int DumpRows(const wchar_t* file) {
   const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   std::string names;
   for (const char* name : tarnwick::kSubItemNames) names += (names.empty() ? "" : "\t") + std::string(name);
-  names += '\n';
+  names += "\tOverlay\n";
   std::fwrite(names.data(), 1, names.size(), out);
   std::vector<wchar_t> text(kChars);
   for (int row = 0; row < rows; ++row) {
@@ -118,12 +120,40 @@ int DumpRows(const wchar_t* file) {
       if (column > 0) line += '\t';
       line += ToUtf8(FromWide(text.data()));
     }
-    line += '\n';
+    // The state needs no buffer: it comes back as the message's result.
+    const auto state = static_cast<UINT>(::SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_OVERLAYMASK));
+    line += '\t' + std::to_string((state & LVIS_OVERLAYMASK) >> 8) + '\n';
     std::fwrite(line.data(), 1, line.size(), out);
   }
   std::fclose(out);
   ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
   std::printf("%d rows\n", rows);
+  return 0;
+}
+
+// SB_GETTEXTW carries a pointer too; WM_GETTEXT only reads panel 1.
+int PrintPanel2() {
+  HWND main = FindMainWindow();
+  HWND status = main ? ::FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
+  if (status == nullptr) return 1;
+  if (::SendMessageW(status, SB_GETPARTS, 0, 0) < 2) {
+    std::printf("\n");
+    return 0;
+  }
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(status, &pid);
+  tarnwick::UniqueKernelHandle process(
+      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process) return 1;
+  const size_t chars = LOWORD(::SendMessageW(status, SB_GETTEXTLENGTHW, 1, 0)) + size_t{1};
+  void* remote = ::VirtualAllocEx(process.get(), nullptr, chars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+  if (remote == nullptr) return 1;
+  ::SendMessageW(status, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(remote));
+  std::vector<wchar_t> text(chars, L'\0');
+  ::ReadProcessMemory(process.get(), remote, text.data(), chars * sizeof(wchar_t), nullptr);
+  ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  text.back() = L'\0';
+  std::printf("%s\n", ToUtf8(FromWide(text.data())).c_str());
   return 0;
 }
 
@@ -152,9 +182,10 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"wait-status" && argc == 4) return WaitStatus(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"wait" && argc == 4) return WaitNamed(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"rows" && argc == 3) return DumpRows(argv[2]);
+  if (command == L"panel2") return PrintPanel2();
   if (command == L"esc") return PressEsc();
   if (command == L"close") return CloseWindow();
   std::fprintf(stderr,
-               "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | esc | close\n");
+               "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | esc | close\n");
   return 2;
 }

@@ -3,7 +3,9 @@
 # tree on its command line, waits for the completion text, reads every row
 # back from the window with window_probe, and checks each subfolder's bytes,
 # files and folders against an independent count made with find. Then a run
-# cancelled with Esc, and a run whose window is closed mid-way.
+# cancelled with Esc, and a run whose window is closed mid-way. Last, a tree
+# with a chain of folders deeper than the system can read: the totals stay
+# those of what could be read, and the second status panel says so.
 #   search-end-to-end.sh TARNWICK_EXE PROBE_EXE WORK_DIR
 set -euo pipefail
 exe=$1 probe=$2 work=$3
@@ -47,8 +49,10 @@ sort -o "$expected" "$expected"
 app=$!
 status=$("$WINE" "$probe" wait complete 120000 | tr -d '\r') || fail "no completion text"
 "$WINE" "$probe" rows "$(winpath "$work/rows.tsv")" >/dev/null || fail "cannot read rows"
+panel2=$("$WINE" "$probe" panel2 | tr -d '\r') || fail "cannot read status panel 2"
 "$WINE" "$probe" close >/dev/null
 closed_cleanly
+[ -z "$panel2" ] || fail "a tree read whole reports: $panel2"
 
 # The probe heads its columns with the sub-items' names; `cells` picks
 # columns by those names from the rows whose Kind is given.
@@ -90,5 +94,25 @@ app=$!
 # A program that never ended would be stopped by the test's time limit.
 closed_cleanly
 echo "closing during a run ended the program"
+
+# --- a chain deeper than the system can read (paths past some 4,000
+# characters under Wine), beside a plain folder
+deep="$work/deep"
+mkdir -p "$deep/chain" "$deep/plain"
+head -c 3 /dev/zero > "$deep/plain/f"
+(cd "$deep/chain" && for i in $(seq 1 800); do head -c 1 /dev/zero > f; mkdir abcde; cd abcde; done)
+"$WINE" "$exe" "$(winpath "$deep")" >/dev/null 2>&1 &
+app=$!
+status=$("$WINE" "$probe" wait complete 120000 | tr -d '\r') || fail "no completion text for the deep chain"
+"$WINE" "$probe" rows "$(winpath "$work/deep.tsv")" >/dev/null || fail "cannot read rows"
+panel2=$("$WINE" "$probe" panel2 | tr -d '\r') || fail "cannot read status panel 2"
+"$WINE" "$probe" close >/dev/null
+closed_cleanly
+[ "$panel2" = "1 folder could not be read" ] || fail "the unreadable end of the chain is not reported: '$panel2'"
+[ "$(cells "$work/deep.tsv" 1 BareName Overlay | sort | tr '\t\n' ': ')" = "chain:1 plain:0 " ] ||
+  fail "only the chain's row should be marked: $(cells "$work/deep.tsv" 1 BareName Overlay | tr '\t\n' ': ')"
+chain_files=$(cells "$work/deep.tsv" 1 BareName Files | awk -F'\t' '$1 == "chain" { print $2 }')
+[ "$chain_files" -gt 0 ] && [ "$chain_files" -lt 800 ] || fail "the chain counted $chain_files of its 800 files"
+echo "deep chain: $status; panel 2: $panel2"
 rm -rf "$work"
 echo "end-to-end: all passed"

@@ -67,6 +67,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void Show() override;
   void Unload() override;
   Str BrowseForFolder() override;
+  int ListHitTest(float x, float y) override;
+  bool ShowPopupMenu(PopupMenu menu, MenuPlace place) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -91,6 +93,9 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void OnOption1Click(int index);
   void Dropped(DroppedFiles data) override;
   void OnDropped();
+
+  // Where ListView1's pop-up menus open (Win32MainWindowNavigation.cpp).
+  POINT MenuPoint(MenuPlace place) const;
 
   // Building and laying out the controls (Win32MainWindowControls.cpp).
   bool CreateControls();

@@ -1,7 +1,29 @@
-// The hit test and the pop-up menus that the handlers of ListView1 ask for.
+// ListView1's releases, double-clicks and keys reach Form1's handlers, and
+// the hit test and pop-up menus they ask for.
 #include "app/Win32MainWindow.h"
 
+#include <windowsx.h>
+
 namespace tarnwick {
+
+void Win32MainWindow::OnListRelease(WPARAM wParam, LPARAM lParam) {
+  if (events_ == nullptr) return;
+  const ListRelease release = Win32ListInput::ReadRelease(wParam, lParam);
+  events_->ListView1_MouseUp(release.button, release.shift, release.x, release.y);
+}
+
+void Win32MainWindow::OnListKeyDown(std::int16_t keyCode, std::int16_t shift) {
+  if (events_ != nullptr) events_->ListView1_KeyDown(keyCode, shift);
+}
+
+void Win32MainWindow::OnContextMenu(HWND source, LPARAM lParam) {
+  // A context menu asked for with the mouse was shown at the release; only
+  // the keyboard's request (the context-menu key, Shift+F10) comes this way.
+  const bool fromKeyboard = GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1;
+  if (events_ != nullptr && fromKeyboard && source == ControlWindow(DesignedControl::ListView1)) {
+    events_->ListView1_ContextMenu();
+  }
+}
 
 int Win32MainWindow::ListHitTest(float x, float y) {
   HWND list = ControlWindow(DesignedControl::ListView1);

@@ -47,6 +47,8 @@ class PumpTimingView final : public FormView {
   void Show() override { window_.Show(); }
   void Unload() override { window_.Unload(); }
   Str BrowseForFolder() override { return window_.BrowseForFolder(); }
+  int ListHitTest(float x, float y) override { return window_.ListHitTest(x, y); }
+  bool ShowPopupMenu(PopupMenu menu, MenuPlace place) override { return window_.ShowPopupMenu(menu, place); }
 
  private:
   FormView& window_;

@@ -30,6 +30,13 @@ class Form1 final : public GFCEvents {
   std::int32_t UpPending = 0;        // go-up was pressed during a run
   std::int32_t AddingRootFiles = 0;  // root-file rows: no sorting, no yield
 
+  // The most recent mouse-button release over ListView1, recorded also
+  // during a run: its button (1 left, 2 right, 4 middle) and its place in
+  // the units of the list's hit test. Read by the double-click.
+  std::int32_t LastMouseButton = 0;
+  float LastMouseX = 0;
+  float LastMouseY = 0;
+
   // The scanner of the current run; its events arrive in ProgFileSize.
   std::unique_ptr<GFC> GF;
 
@@ -41,6 +48,12 @@ class Form1 final : public GFCEvents {
   void Option1_Click(int Index);
   void Form_QueryUnload();  // the window is about to close
   void StatusBar1_PanelClick(int Index);  // a status panel, from 1
+  void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y);
+  void ListView1_DblClick();
+  void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+  void ListView1_ContextMenu();  // the context-menu key or Shift+F10
+  void 開いて検索_Click();           // pop1's item: search the selected row's folder
+  void つ上のフォルダを検索_Click();  // pop2's item: search the parent folder
 
   // --- Drag and drop: a drop on ListView1 or Text1 ---
   void DropFile(DropData& D);
@@ -81,6 +94,7 @@ class Form1 final : public GFCEvents {
   // Brings the second status panel up to what the run met so far.
   void ShowUnreadable();
   void ClearUnreadable();
+  void PopUp(PopupMenu menu, MenuPlace place);
   void EnableRunControls(bool enabled);
   PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);
   PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);

@@ -16,6 +16,12 @@ class Form1Events final : public FormEvents {
   void Form_QueryUnload() override { form_.Form_QueryUnload(); }
   void DropFile(DropData& data) override { form_.DropFile(data); }
   void StatusBar1_PanelClick(int index) override { form_.StatusBar1_PanelClick(index); }
+  void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) override {
+    form_.ListView1_MouseUp(Button, Shift, x, y);
+  }
+  void ListView1_DblClick() override { form_.ListView1_DblClick(); }
+  void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) override { form_.ListView1_KeyDown(KeyCode, Shift); }
+  void ListView1_ContextMenu() override { form_.ListView1_ContextMenu(); }
 
  private:
   Form1& form_;

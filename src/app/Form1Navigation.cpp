@@ -1,5 +1,7 @@
 #include "app/Form1.h"
+#include "list/ResultColumns.h"
 #include "nav/GoUp.h"
+#include "nav/ListNavigation.h"
 
 // Moving the root without typing: every action writes the new root into the
 // root box and presses "Search", so the new root passes the same validation.
@@ -28,6 +30,71 @@ void Form1::Command2_Click() {
   if (folder.empty()) return;
   view_.SetText1(folder);
   C1C();
+}
+
+void Form1::ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) {
+  (void)Shift;
+  // Recorded at every release, for the double-click that may follow.
+  LastMouseButton = Button;
+  LastMouseX = x;
+  LastMouseY = y;
+  if (Busy || Button != kRightButton) return;
+  const int row = view_.ListHitTest(x, y);
+  if (row == 0) {
+    PopUp(PopupMenu::pop2, MenuPlace::Pointer());
+    return;
+  }
+  if (!IsOpenableRow(list_, row)) return;
+  // The menu acts on the selected row, so the row clicked becomes it
+  // whether or not the list selected it when the button went down.
+  list_.Select(row);
+  PopUp(PopupMenu::pop1, MenuPlace::Pointer());
+}
+
+void Form1::ListView1_DblClick() {
+  // What was released last, and where: not the place of the second press.
+  // Only a left-button release leads to opening a row.
+  if (Busy || LastMouseButton != kLeftButton) return;
+  const int row = view_.ListHitTest(LastMouseX, LastMouseY);
+  if (row == 0 || !IsOpenableRow(list_, row)) return;
+  list_.Select(row);
+  開いて検索_Click();
+}
+
+void Form1::ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
+  if (Busy || !IsGoUpKey(KeyCode, Shift)) return;
+  つ上のフォルダを検索_Click();
+}
+
+void Form1::ListView1_ContextMenu() {
+  // The keyboard's way to the menus of the mouse: the selected row stands
+  // for the row under the pointer, no selection for the empty area.
+  if (Busy) return;
+  const int row = list_.Selected();
+  if (row == 0) {
+    PopUp(PopupMenu::pop2, MenuPlace::AtRow(0));
+  } else if (IsOpenableRow(list_, row)) {
+    PopUp(PopupMenu::pop1, MenuPlace::AtRow(row));
+  }
+}
+
+void Form1::開いて検索_Click() {
+  // Its callers decide which rows can be opened, and not during a run.
+  const int row = list_.Selected();
+  if (row == 0) return;
+  view_.SetText1(list_.SubItem(row, kSubFullPath));
+  Command1_Click();
+}
+
+void Form1::つ上のフォルダを検索_Click() { GoUp(); }
+
+void Form1::PopUp(PopupMenu menu, MenuPlace place) {
+  if (!view_.ShowPopupMenu(menu, place)) return;
+  if (menu == PopupMenu::pop1) {
+    開いて検索_Click();
+  } else {
+    つ上のフォルダを検索_Click();
+  }
 }
 
 }  // namespace tarnwick

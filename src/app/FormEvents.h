@@ -2,6 +2,8 @@
 // The events of the main window's controls, as the Win32 window delivers
 // them. In the program they go to Form1's handlers (Form1Events); the tests
 // of the window record them instead.
+#include <cstdint>
+
 #include "nav/Drop.h"
 
 namespace tarnwick {
@@ -17,6 +19,10 @@ class FormEvents {
   virtual void Form_QueryUnload() = 0;
   virtual void DropFile(DropData& data) = 0;  // a drop on ListView1 or Text1
   virtual void StatusBar1_PanelClick(int index) = 0;  // panels from 1
+  virtual void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) = 0;
+  virtual void ListView1_DblClick() = 0;
+  virtual void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) = 0;
+  virtual void ListView1_ContextMenu() = 0;
 };
 
 }  // namespace tarnwick

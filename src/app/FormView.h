@@ -11,6 +11,20 @@ namespace tarnwick {
 
 enum class Control { Text1, Command1, Command2, Command4, Check1, Option1_0, Option1_1, Option1_2, ListView1 };
 
+// The window's two pop-up menus: pop1 offers "開いて検索" for a row, pop2
+// "1つ上のフォルダを検索" for the list's empty area.
+enum class PopupMenu { pop1, pop2 };
+
+// Where a pop-up menu opens: at the mouse pointer, or, when the keyboard
+// asked for it, at a row of ListView1 (row 0: the list's own top-left corner).
+struct MenuPlace {
+  bool atPointer = true;
+  int row = 0;
+  static MenuPlace Pointer() { return {true, 0}; }
+  static MenuPlace AtRow(int row) { return {false, row}; }
+  bool operator==(const MenuPlace&) const = default;
+};
+
 class FormView {
  public:
   virtual ~FormView() = default;
@@ -58,6 +72,14 @@ class FormView {
 
   // The shell folder picker: the chosen folder ending in "\", or "".
   virtual Str BrowseForFolder() = 0;
+
+  // The row of ListView1 at a point given in the units of the list's mouse
+  // events, or 0 when there is none.
+  virtual int ListHitTest(float x, float y) = 0;
+  // Shows a pop-up menu and returns once it has closed: true when its item
+  // was chosen. Left-aligned at its place, no default item, and the item can
+  // be chosen with either mouse button.
+  virtual bool ShowPopupMenu(PopupMenu menu, MenuPlace place) = 0;
 };
 
 }  // namespace tarnwick

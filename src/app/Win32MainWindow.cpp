@@ -83,6 +83,12 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case kSyncListMessage:
       list_.OnSync();
       return 0;
+    case kListReleaseMessage:
+      OnListRelease(wParam, lParam);
+      return 0;
+    case WM_CONTEXTMENU:
+      OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+      return 0;
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wParam));
       return 0;
@@ -116,6 +122,8 @@ bool Win32MainWindow::OnCreate() {
   LoadPictures();
   list_.Attach(ControlWindow(DesignedControl::ListView1), *rows_, hwnd_, kSyncListMessage, kListFlushTimer);
   list_.AddColumns(dpi_);
+  listInput_.Attach(ControlWindow(DesignedControl::ListView1), hwnd_, kListReleaseMessage,
+                    [this](std::int16_t keyCode, std::int16_t shift) { OnListKeyDown(keyCode, shift); });
   imageList1_ = CreateImageList1(dpi_);
   lastFocus_ = ControlWindow(DesignedControl::ListView1);
   // The two controls take drops; the rest of the window refuses them.
@@ -210,6 +218,9 @@ LRESULT Win32MainWindow::OnListNotify(NMHDR& header) {
       return list_.OnFindItem(reinterpret_cast<NMLVFINDITEMW&>(header));
     case NM_CUSTOMDRAW:
       return list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+    case NM_DBLCLK:
+      if (events_ != nullptr) events_->ListView1_DblClick();
+      break;
   }
   return 0;
 }
@@ -233,6 +244,7 @@ void Win32MainWindow::OnDestroy() {
   listView1Drop_.Revoke();
   text1Drop_.Revoke();
   drops_.clear();
+  listInput_.Detach();
   list_.Detach();
   loop_.SetDialogWindow(nullptr);
   // The program ends with its one window.

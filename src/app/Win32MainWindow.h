@@ -11,6 +11,7 @@
 #include "app/FormDesign.h"
 #include "app/FormEvents.h"
 #include "app/FormView.h"
+#include "app/Win32ListInput.h"
 #include "app/Win32MessageLoop.h"
 #include "app/Win32Pause.h"
 #include "base/Win32GuiHandles.h"
@@ -26,6 +27,8 @@ constexpr UINT_PTR kListFlushTimer = 1;
 // Posted to the main window for each drop on ListView1 or Text1, which is
 // handled once the drag source has been answered.
 constexpr UINT kDropMessage = WM_APP + 2;
+// Posted to the main window for each mouse-button release over ListView1.
+constexpr UINT kListReleaseMessage = WM_APP + 3;
 
 class Win32MainWindow final : public FormView, private DropReceiver {
  public:
@@ -68,6 +71,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void Show() override;
   void Unload() override;
   Str BrowseForFolder() override;
+  int ListHitTest(float x, float y) override;
+  bool ShowPopupMenu(PopupMenu menu, MenuPlace place) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -93,6 +98,12 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void OnOption1Click(int index);
   void Dropped(DroppedFiles data) override;
   void OnDropped();
+
+  // ListView1's mouse, keys and pop-up menus (Win32MainWindowNavigation.cpp).
+  void OnListRelease(WPARAM wParam, LPARAM lParam);
+  void OnListKeyDown(std::int16_t keyCode, std::int16_t shift);
+  void OnContextMenu(HWND source, LPARAM lParam);
+  POINT MenuPoint(MenuPlace place) const;
 
   // Building and laying out the controls (Win32MainWindowControls.cpp).
   bool CreateControls();
@@ -126,6 +137,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   UniqueMenu pop1_;
   UniqueMenu pop2_;
   Win32ResultList list_;
+  Win32ListInput listInput_;
   Win32Pause pause_;
   DropTargetRegistration listView1Drop_;
   DropTargetRegistration text1Drop_;

@@ -42,4 +42,11 @@ struct KernelHandleTraits {
 };
 using UniqueKernelHandle = UniqueAny<KernelHandleTraits>;
 
+struct HookTraits {
+  using type = HHOOK;
+  static type invalid() { return nullptr; }
+  static void close(type h) { ::UnhookWindowsHookEx(h); }
+};
+using UniqueHook = UniqueAny<HookTraits>;
+
 }  // namespace tarnwick

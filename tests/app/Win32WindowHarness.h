@@ -6,7 +6,9 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/Win32MainWindow.h"
@@ -22,6 +24,17 @@ struct RecordingEvents final : FormEvents {
   std::vector<int> option1;
   int queryUnloads = 0;
   std::vector<int> panelClicks;
+  struct Release {
+    std::int16_t button;
+    std::int16_t shift;
+    float x;
+    float y;
+  };
+  std::vector<Release> releases;
+  int doubleClicks = 0;
+  size_t releasesAtDoubleClick = 0;
+  std::vector<std::pair<std::int16_t, std::int16_t>> keys;  // key code, shift
+  int contextMenus = 0;
   std::function<void()> onCommand1;
   void Command1_Click() override {
     ++command1;
@@ -34,6 +47,15 @@ struct RecordingEvents final : FormEvents {
   void Form_QueryUnload() override { ++queryUnloads; }
   void DropFile(DropData&) override {}  // drops come from other processes: tests/e2e
   void StatusBar1_PanelClick(int index) override { panelClicks.push_back(index); }
+  void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) override {
+    releases.push_back({Button, Shift, x, y});
+  }
+  void ListView1_DblClick() override {
+    ++doubleClicks;
+    releasesAtDoubleClick = releases.size();
+  }
+  void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) override { keys.emplace_back(KeyCode, Shift); }
+  void ListView1_ContextMenu() override { ++contextMenus; }
 };
 
 // Registers the common controls once and leaves no WM_QUIT behind: the main

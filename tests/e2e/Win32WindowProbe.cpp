@@ -12,6 +12,8 @@
 //   window_probe panel2                         prints the text of status panel 2
 //   window_probe esc                            presses Esc in the window
 //   window_probe close                          closes the window
+//   window_probe double-click NAME              double-clicks the row shown as NAME
+//   window_probe go-up                          clicks the go-up button
 #include <windows.h>
 #include <commctrl.h>
 
@@ -19,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FormDesign.h"
 #include "app/PublicTexts.h"
 #include "base/Text.h"
 #include "base/Win32GuiHandles.h"
@@ -168,6 +171,81 @@ int PressEsc() {
   return 0;
 }
 
+// Real clicks, as a user's: the pointer moves there and the buttons go
+// through the system's input queue.
+void ClickScreen(POINT at, int clicks) {
+  // Clicks of earlier commands must not pair up with these into a double-click.
+  LASTINPUTINFO last{sizeof(last), 0};
+  while (::GetLastInputInfo(&last) && ::GetTickCount() - last.dwTime <= ::GetDoubleClickTime()) ::Sleep(50);
+  ::SetCursorPos(at.x, at.y);
+  std::vector<INPUT> inputs;
+  for (int i = 0; i < clicks; ++i) {
+    for (const DWORD flag : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+      INPUT input{};
+      input.type = INPUT_MOUSE;
+      input.mi.dwFlags = flag;
+      inputs.push_back(input);
+    }
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+int DoubleClickRow(const std::wstring& name) {
+  HWND main = FindMainWindow();
+  HWND list = main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+  if (list == nullptr) return 1;
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(list, &pid);
+  tarnwick::UniqueKernelHandle process(
+      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process) return 1;
+  constexpr int kChars = 32768;
+  const SIZE_T bytes = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
+  void* remote = ::VirtualAllocEx(process.get(), nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+  if (remote == nullptr) return 1;
+  auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + sizeof(LVITEMW));
+  std::vector<wchar_t> text(kChars);
+  const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  int found = -1;
+  for (int row = 0; row < rows && found < 0; ++row) {
+    LVITEMW item{};
+    item.pszText = remoteText;
+    item.cchTextMax = kChars;
+    ::WriteProcessMemory(process.get(), remote, &item, sizeof item, nullptr);
+    const LRESULT n = ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
+    ::ReadProcessMemory(process.get(), remoteText, text.data(), (n + 1) * sizeof(wchar_t), nullptr);
+    text[static_cast<size_t>(n)] = L'\0';
+    if (name == text.data()) found = row;
+  }
+  RECT label{LVIR_LABEL, 0, 0, 0};
+  bool placed = false;
+  if (found >= 0) {
+    ::SendMessageW(list, LVM_ENSUREVISIBLE, found, FALSE);
+    ::WriteProcessMemory(process.get(), remote, &label, sizeof label, nullptr);
+    placed = ::SendMessageW(list, LVM_GETITEMRECT, found, reinterpret_cast<LPARAM>(remote)) != 0 &&
+             ::ReadProcessMemory(process.get(), remote, &label, sizeof label, nullptr);
+  }
+  ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  if (!placed) {
+    std::fprintf(stderr, "no row shown as %s\n", ToUtf8(FromWide(name.c_str())).c_str());
+    return 1;
+  }
+  POINT at{label.left + 8, (label.top + label.bottom) / 2};
+  ::ClientToScreen(list, &at);
+  ClickScreen(at, 2);
+  return 0;
+}
+
+int ClickGoUp() {
+  HWND main = FindMainWindow();
+  HWND button = main ? ::GetDlgItem(main, tarnwick::kIdCommand4) : nullptr;
+  if (button == nullptr) return 1;
+  RECT rect{};
+  ::GetWindowRect(button, &rect);
+  ClickScreen({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, 1);
+  return 0;
+}
+
 int CloseWindow() {
   HWND main = FindMainWindow();
   if (main == nullptr) return 1;
@@ -185,7 +263,10 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"panel2") return PrintPanel2();
   if (command == L"esc") return PressEsc();
   if (command == L"close") return CloseWindow();
+  if (command == L"double-click" && argc == 3) return DoubleClickRow(argv[2]);
+  if (command == L"go-up") return ClickGoUp();
   std::fprintf(stderr,
-               "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | esc | close\n");
+               "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | esc | "
+               "close | double-click NAME | go-up\n");
   return 2;
 }

@@ -2,10 +2,11 @@
 # End to end: starts the real tarnwick.exe under Wine with a generated folder
 # tree on its command line, waits for the completion text, reads every row
 # back from the window with window_probe, and checks each subfolder's bytes,
-# files and folders against an independent count made with find. Then a run
-# cancelled with Esc, and a run whose window is closed mid-way. Last, a tree
-# with a chain of folders deeper than the system can read: the totals stay
-# those of what could be read, and the second status panel says so.
+# files and folders against an independent count made with find. Then a move
+# down by double-click and back up, a run cancelled with Esc, and a run whose
+# window is closed mid-way. Last, a tree with a chain of folders deeper than
+# the system can read: the totals stay those of what could be read, and the
+# second status panel says so.
 #   search-end-to-end.sh TARNWICK_EXE PROBE_EXE WORK_DIR
 set -euo pipefail
 exe=$1 probe=$2 work=$3
@@ -70,6 +71,38 @@ files=$(awk -F'\t' '{f+=$3} END {print f}' "$expected")
 bytes=$(awk -F'\t' '{b+=$2} END {print b}' "$expected")
 [ "$status" = "Complate. All Search ${files}Files , ${bytes}Bytes." ] || fail "completion text: $status"
 echo "completed run: $(tail -n +2 "$work/rows.tsv" | wc -l) rows match find's count; $status"
+
+# --- down into a subfolder by a double-click on its row, back up with the
+# go-up button; the rows are read again after each move and checked against
+# find's count of the folder moved to.
+check_listing() { # FOLDER ROOT_FILES
+  local d name
+  for d in "$1"/*/ "$1"/.*/; do
+    name=$(basename "$d")
+    [ -d "$d" ] && [ "$name" != . ] && [ "$name" != .. ] || continue
+    printf '%s\t%s\t%s\t%s\n' "$name" "$(find "$d" -type f -printf '%s\n' | awk '{s+=$1} END {print s+0}')" \
+      "$(find "$d" -type f | wc -l)" "$(find "$d" -mindepth 1 -type d | wc -l)"
+  done | sort > "$work/moved-expected.tsv"
+  "$WINE" "$probe" rows "$(winpath "$work/moved.tsv")" >/dev/null || fail "cannot read rows"
+  cells "$work/moved.tsv" 1 BareName PaddedSize Files Folders |
+    awk -F'\t' '{ printf "%s\t%d\t%s\t%s\n", $1, $2, $3, $4 }' | sort > "$work/moved-actual.tsv"
+  diff -u "$work/moved-expected.tsv" "$work/moved-actual.tsv" || fail "folder rows after moving to $1"
+  [ "$(cells "$work/moved.tsv" 2 BareName | wc -l)" -eq "$2" ] || fail "file rows after moving to $1"
+}
+"$WINE" "$exe" "$(winpath "$tree")" >/dev/null 2>&1 &
+app=$!
+"$WINE" "$probe" wait-status "$status" 120000 >/dev/null || fail "no completion text"
+"$WINE" "$probe" double-click alpha >/dev/null || fail "cannot double-click alpha"
+# Inside alpha's subfolders: one/ten (10 bytes) and one/two/empty.
+alpha_status=$("$WINE" "$probe" wait-status "Complate. All Search 2Files , 10Bytes." 60000 | tr -d '\r') \
+  || fail "the double-click did not search alpha"
+check_listing "$tree/alpha" 1
+"$WINE" "$probe" go-up >/dev/null || fail "cannot click the go-up button"
+"$WINE" "$probe" wait-status "$status" 60000 >/dev/null || fail "the go-up button did not search the root again"
+check_listing "$tree" 2
+"$WINE" "$probe" close >/dev/null
+closed_cleanly
+echo "moved down by double-click ($alpha_status) and back up with the go-up button"
 
 # --- a run cancelled with Esc and a run closed mid-way, on a tree of many folders
 many="$work/many"

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "app/FormView.h"
@@ -32,6 +33,16 @@ class FakeFormView : public FormView {
   bool shown = false;
   int unloads = 0;
   Str folderToPick;
+
+  // ListView1's hit test, scripted: the row at a point, 0 for none. Every
+  // point asked about is kept.
+  std::function<int(float, float)> hitTest;
+  std::vector<std::pair<float, float>> hitTests;
+  // Every pop-up menu shown, with its place; whether its item gets chosen,
+  // and what to look at while it is open.
+  std::vector<std::pair<PopupMenu, MenuPlace>> menus;
+  bool chooseMenuItem = false;
+  std::function<void(PopupMenu)> onMenu;
 
   // Queued user actions: the next PumpMessages runs all of them, in order,
   // like window messages waiting in the queue.
@@ -80,6 +91,15 @@ class FakeFormView : public FormView {
   void Show() override { shown = true; }
   void Unload() override { ++unloads; }
   Str BrowseForFolder() override { return folderToPick; }
+  int ListHitTest(float x, float y) override {
+    hitTests.emplace_back(x, y);
+    return hitTest ? hitTest(x, y) : 0;
+  }
+  bool ShowPopupMenu(PopupMenu menu, MenuPlace place) override {
+    menus.emplace_back(menu, place);
+    if (onMenu) onMenu(menu);
+    return chooseMenuItem;
+  }
 };
 
 }  // namespace tarnwick::testing

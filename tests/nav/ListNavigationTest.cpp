@@ -1,0 +1,237 @@
+// Navigation from the result list: mouse releases, double-clicks, the pop-up
+// menus and the keys, with hit tests and menu choices scripted by the test.
+#include "app/SearchFixture.h"
+#include "nav/ListNavigation.h"
+
+namespace tarnwick::testing {
+namespace {
+
+enum class Under { Folder, File, Nothing };
+
+class ListNavigation : public SearchFixture {
+ protected:
+  void SetUp() override {
+    SearchFixture::SetUp();
+    Search(u"C:\\Data\\");
+    folderRow = PositionOf(u"C:\\Data\\B\\");
+    fileRow = PositionOf(u"C:\\Data\\a.txt\\");
+    ASSERT_NE(folderRow, 0);
+    ASSERT_NE(fileRow, 0);
+    form.ListView1().Select(0);
+    view.messages.clear();
+    listingsAfterSearch = fs.listings();
+  }
+
+  int PositionOf(const Str& path) const {
+    for (int i = 1; i <= form.ListView1().Count(); ++i) {
+      if (form.ListView1().SubItem(i, 7) == path) return i;
+    }
+    return 0;
+  }
+
+  // Every point of the list lies over the row the test puts there.
+  void PointAt(Under under) {
+    const int row = under == Under::Folder ? folderRow : under == Under::File ? fileRow : 0;
+    view.hitTest = [row](float, float) { return row; };
+  }
+
+  bool Searched() const { return fs.listings() > listingsAfterSearch; }
+
+  int folderRow = 0;
+  int fileRow = 0;
+  int listingsAfterSearch = 0;
+};
+
+using Menus = std::vector<std::pair<PopupMenu, MenuPlace>>;
+
+TEST_F(ListNavigation, EveryReleaseIsRecordedAndOnlyARightOneShowsAMenu) {
+  const struct {
+    std::int16_t button;
+    Under under;
+    int busy;
+    Menus menus;
+    bool selects;
+  } cases[] = {
+      {kRightButton, Under::Folder, 0, {{PopupMenu::pop1, MenuPlace::Pointer()}}, true},
+      {kRightButton, Under::Nothing, 0, {{PopupMenu::pop2, MenuPlace::Pointer()}}, false},
+      {kRightButton, Under::File, 0, {}, false},
+      {kLeftButton, Under::Folder, 0, {}, false},
+      {kMiddleButton, Under::Folder, 0, {}, false},
+      {kMiddleButton, Under::Nothing, 0, {}, false},
+      {kRightButton, Under::Folder, 1, {}, false},
+      {kRightButton, Under::Nothing, 1, {}, false},
+  };
+  float x = 10;
+  for (const auto& c : cases) {
+    const std::string label = "button " + std::to_string(c.button) + " under " +
+                              std::to_string(static_cast<int>(c.under)) + " busy " + std::to_string(c.busy);
+    PointAt(c.under);
+    view.menus.clear();
+    form.ListView1().Select(0);
+    form.Busy = c.busy;
+    int selectedWhenShown = -1;
+    view.onMenu = [&](PopupMenu) { selectedWhenShown = form.ListView1().Selected(); };
+    x += 1;
+    form.ListView1_MouseUp(c.button, 0, x, 20.5f);
+    form.Busy = 0;
+    EXPECT_EQ(form.LastMouseButton, c.button) << label;
+    EXPECT_EQ(form.LastMouseX, x) << label;
+    EXPECT_EQ(form.LastMouseY, 20.5f) << label;
+    EXPECT_EQ(view.menus, c.menus) << label;
+    EXPECT_EQ(form.ListView1().Selected(), c.selects ? folderRow : 0) << label;
+    if (c.selects) {
+      EXPECT_EQ(selectedWhenShown, folderRow) << label;
+    }
+    if (!c.menus.empty()) {
+      EXPECT_EQ(view.hitTests.back(), std::make_pair(x, 20.5f)) << label;
+    }
+  }
+  EXPECT_FALSE(Searched());
+  EXPECT_EQ(view.text1, u"C:\\Data\\");
+}
+
+TEST_F(ListNavigation, DoubleClickOpensAFolderRowAtThePlaceOfALeftRelease) {
+  const struct {
+    std::int16_t lastButton;
+    Under under;
+    bool opens;
+  } cases[] = {
+      {kLeftButton, Under::Folder, true},  {kLeftButton, Under::File, false},
+      {kLeftButton, Under::Nothing, false}, {kRightButton, Under::Folder, false},
+      {kMiddleButton, Under::Folder, false}, {0, Under::Folder, false},  // no release yet
+  };
+  for (const auto& c : cases) {
+    const std::string label = "button " + std::to_string(c.lastButton) + " under " +
+                              std::to_string(static_cast<int>(c.under));
+    Search(u"C:\\Data\\");
+    folderRow = PositionOf(u"C:\\Data\\B\\");
+    fileRow = PositionOf(u"C:\\Data\\a.txt\\");
+    listingsAfterSearch = fs.listings();
+    form.ListView1().Select(0);
+    PointAt(c.under);
+    view.hitTests.clear();
+    form.LastMouseButton = c.lastButton;
+    form.LastMouseX = 33;
+    form.LastMouseY = 44;
+    form.ListView1_DblClick();
+    EXPECT_EQ(Searched(), c.opens) << label;
+    EXPECT_EQ(view.text1, c.opens ? u"C:\\Data\\B\\" : u"C:\\Data\\") << label;
+    if (c.opens) {
+      EXPECT_EQ(RowPaths(), (std::vector<std::string>{"C:\\Data\\B\\B1\\", "C:\\Data\\B\\1\\"})) << label;
+    }
+    if (c.lastButton == kLeftButton) {
+      EXPECT_EQ(view.hitTests, (std::vector<std::pair<float, float>>{{33, 44}})) << label;
+    }
+    EXPECT_TRUE(view.menus.empty());
+  }
+}
+
+TEST_F(ListNavigation, ChoosingTheMenuItemsSearches) {
+  view.chooseMenuItem = true;
+  // pop1 on a folder row: that folder.
+  PointAt(Under::Folder);
+  form.ListView1_MouseUp(kRightButton, 0, 5, 5);
+  EXPECT_EQ(view.text1, u"C:\\Data\\B\\");
+  EXPECT_EQ(RowPaths(), (std::vector<std::string>{"C:\\Data\\B\\B1\\", "C:\\Data\\B\\1\\"}));
+  // pop2 on the empty area, also of an empty list: the parent of the text.
+  fs.AddFolder(u"C:\\Data\\B\\Empty");
+  Search(u"C:\\Data\\B\\Empty\\");
+  ASSERT_EQ(form.ListView1().Count(), 0);
+  PointAt(Under::Nothing);
+  form.ListView1_MouseUp(kRightButton, 0, 5, 5);
+  EXPECT_EQ(view.text1, u"C:\\Data\\B\\");
+  EXPECT_EQ(form.ListView1().Count(), 3);  // B1, Empty and the file 1
+  // At a drive root nothing happens, and nothing is said.
+  view.text1 = u"C:\\";
+  const int listings = fs.listings();
+  form.ListView1_MouseUp(kRightButton, 0, 5, 5);
+  EXPECT_EQ(view.text1, u"C:\\");
+  EXPECT_EQ(fs.listings(), listings);
+  EXPECT_TRUE(view.messages.empty());
+  EXPECT_EQ(view.menus.size(), 3u);
+}
+
+TEST_F(ListNavigation, OpeningAFolderGoneSinceTheSearchIsReportedByTheSearchPress) {
+  // The system's enumeration fails for a folder that is no longer there.
+  fs.Remove(u"C:\\Data\\B");
+  fs.FailProbe(u"C:\\Data\\B\\");
+  PointAt(Under::Folder);
+  form.LastMouseButton = kLeftButton;
+  form.ListView1_DblClick();
+  EXPECT_EQ(view.text1, u"C:\\Data\\B\\");
+  EXPECT_EQ(view.messages,
+            std::vector<Str>{u"不正なパスです。アクセス拒否やメディアがない、などの理由が考えられます｡ "});
+  EXPECT_FALSE(Searched());
+  EXPECT_EQ(PositionOf(u"C:\\Data\\B\\"), folderRow);  // the old rows stay
+}
+
+TEST_F(ListNavigation, KeysGoUpOrShowTheMenusAtTheSelectedRow) {
+  // Go-up keys, from C:\Data\ to C:\.
+  const struct {
+    std::int16_t key;
+    std::int16_t shift;
+    bool up;
+  } keys[] = {
+      {kKeyBack, 0, true},           {kKeyUp, kAltMask, true},
+      {kKeyBack, kShiftMask, false}, {kKeyBack, kAltMask, false},
+      {kKeyUp, 0, false},            {kKeyUp, kAltMask | kCtrlMask, false},
+      {0x25, kAltMask, false},  // Alt+Left
+  };
+  for (const auto& k : keys) {
+    view.text1 = u"C:\\Data\\";
+    const int listings = fs.listings();
+    form.ListView1_KeyDown(k.key, k.shift);
+    EXPECT_EQ(view.text1, k.up ? u"C:\\" : u"C:\\Data\\") << k.key << " " << k.shift;
+    EXPECT_EQ(fs.listings() > listings, k.up) << k.key << " " << k.shift;
+  }
+
+  // The context-menu key: the selected row's menu, at that row.
+  Search(u"C:\\Data\\");
+  folderRow = PositionOf(u"C:\\Data\\B\\");
+  fileRow = PositionOf(u"C:\\Data\\a.txt\\");
+  const struct {
+    int selected;
+    Menus menus;
+  } rows[] = {
+      {folderRow, {{PopupMenu::pop1, MenuPlace::AtRow(folderRow)}}},
+      {0, {{PopupMenu::pop2, MenuPlace::AtRow(0)}}},
+      {fileRow, {}},
+  };
+  for (const auto& r : rows) {
+    form.ListView1().Select(r.selected);
+    view.menus.clear();
+    form.ListView1_ContextMenu();
+    EXPECT_EQ(view.menus, r.menus) << r.selected;
+    EXPECT_EQ(form.ListView1().Selected(), r.selected);
+  }
+  EXPECT_TRUE(view.hitTests.empty());
+}
+
+TEST_F(ListNavigation, DuringARunNothingNavigatesButReleasesAreRecorded) {
+  PointAt(Under::Folder);
+  view.chooseMenuItem = true;
+  bool posted = false;
+  view.onPump = [&](int) {
+    if (posted) return;
+    posted = true;
+    view.Post([&] { form.ListView1_MouseUp(kLeftButton, 0, 7, 8); });
+    view.Post([&] { form.ListView1_DblClick(); });
+    view.Post([&] { form.ListView1_MouseUp(kRightButton, 0, 9, 10); });
+    view.Post([&] { form.ListView1().Select(folderRow); });
+    view.Post([&] { form.ListView1_ContextMenu(); });
+    view.Post([&] { form.ListView1_KeyDown(kKeyBack, 0); });
+    view.Post([&] { form.ListView1_KeyDown(kKeyUp, kAltMask); });
+  };
+  Search(u"C:\\Data\\");
+  EXPECT_TRUE(posted);
+  EXPECT_TRUE(view.menus.empty());
+  EXPECT_TRUE(view.hitTests.empty());
+  EXPECT_EQ(view.text1, u"C:\\Data\\");
+  EXPECT_EQ(view.status, u"Complate. All Search 7Files , 3345Bytes.");
+  EXPECT_EQ(form.LastMouseButton, kRightButton);
+  EXPECT_EQ(form.LastMouseX, 9);
+  EXPECT_EQ(form.LastMouseY, 10);
+}
+
+}  // namespace
+}  // namespace tarnwick::testing

@@ -188,6 +188,11 @@ LRESULT Win32MainWindow::OnNotify(NMHDR& header) {
   if (header.hwndFrom != nullptr && header.hwndFrom == ControlWindow(DesignedControl::StatusBar1) &&
       header.code == NM_CLICK) {
     OnStatusBarClick(reinterpret_cast<NMMOUSE&>(header));
+    return 0;
+  }
+  HWND list = ControlWindow(DesignedControl::ListView1);
+  if (header.hwndFrom != nullptr && list != nullptr && header.hwndFrom == ListView_GetHeader(list)) {
+    return list_.OnHeaderNotify(reinterpret_cast<NMHEADERW&>(header));
   }
   return 0;
 }
@@ -210,6 +215,10 @@ LRESULT Win32MainWindow::OnListNotify(NMHDR& header) {
       return list_.OnFindItem(reinterpret_cast<NMLVFINDITEMW&>(header));
     case NM_CUSTOMDRAW:
       return list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+    case LVN_COLUMNCLICK:
+      // The list view counts its columns from 0, the handler from 1.
+      if (events_ != nullptr) events_->ListView1_ColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem + 1);
+      break;
   }
   return 0;
 }

@@ -203,11 +203,13 @@ void ListModel::SetKeyFrom(int position, char16_t prefix, int column) {
   }
   StoredRow& r = rows_[row];
   if (r.keyColumn == column && r.keyPrefix == prefix) return;
-  const Str before = TextOf(row, kKey);
+  // Another first character is another text; otherwise the texts tell.
+  const bool otherPrefix = r.keyColumn != 0 && r.keyPrefix != prefix;
+  const Str before = otherPrefix ? Str() : TextOf(row, kKey);
   r.keyColumn = static_cast<std::uint8_t>(column);
   r.keyPrefix = prefix;
   if (r.literals) Str().swap(r.literals->sub[kKey]);
-  if (TextOf(row, kKey) != before) CellWritten(row, position, kKey);
+  if (otherPrefix || TextOf(row, kKey) != before) CellWritten(row, position, kKey);
 }
 
 std::vector<int> ListModel::TakeChangedRows() {
@@ -219,6 +221,11 @@ std::vector<int> ListModel::TakeChangedRows() {
   }
   changed_.clear();
   return positions;
+}
+
+void ListModel::ForgetChangedRows() {
+  for (const std::uint32_t row : changed_) state_[row].changed = false;
+  changed_.clear();
 }
 
 int ListModel::Selected() const {
@@ -244,9 +251,35 @@ void ListModel::SetSortKey(int k) {
 }
 
 void ListModel::SetSortOrder(int order) {
-  if ((order == 1) != (sortOrder_ == 1)) ForgetOrder();
+  const bool reverses = (order == 1) != (sortOrder_ == 1);
   sortOrder_ = order;
-  if (sorted_) Sort();
+  if (!reverses) {
+    if (sorted_) Sort();
+  } else if (sorted_ && orderKnown_ && displaced_.empty()) {
+    ReverseRuns();
+  } else {
+    ForgetOrder();
+    if (sorted_) Sort();
+  }
+}
+
+// The rows stand in key order for the other direction. A stable sort in this
+// one puts the runs of equal keys in reverse order, each run keeping its own
+// order: found with one comparison per row, instead of a sort.
+void ListModel::ReverseRuns() {
+  const std::vector<std::uint32_t> before = order_.Flatten();
+  std::vector<std::uint32_t> after;
+  after.reserve(before.size());
+  size_t end = before.size();
+  while (end > 0) {
+    size_t begin = end - 1;
+    while (begin > 0 && Compare(before[begin - 1], before[begin]) == 0) --begin;
+    after.insert(after.end(), before.begin() + static_cast<std::ptrdiff_t>(begin),
+                 before.begin() + static_cast<std::ptrdiff_t>(end));
+    end = begin;
+  }
+  order_.Assign(after);
+  if (observer_ != nullptr) observer_->RowsReordered();
 }
 
 // A composite key made of a digit and a padded number of the facts: its
@@ -278,6 +311,34 @@ int ListModel::Compare(std::uint32_t a, std::uint32_t b) const {
   return sortOrder_ == 1 ? -c : c;
 }
 
+// A stable sort of `rows` by key. Padded keys are read once into an item
+// that travels with its row, so that comparing them touches no row.
+void ListModel::StableSortRows(std::vector<std::uint32_t>& rows) const {
+  struct Item {
+    double number;
+    std::uint32_t row;
+    char16_t prefix;
+    bool numeric;
+  };
+  std::vector<Item> items;
+  items.reserve(rows.size());
+  for (const std::uint32_t row : rows) {
+    Item item{0, row, 0, false};
+    item.numeric = NumericKey(row, item.number, item.prefix);
+    items.push_back(item);
+  }
+  const int sign = sortOrder_ == 1 ? -1 : 1;
+  std::stable_sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+    if (a.numeric && b.numeric) {
+      const int c = a.prefix != b.prefix ? (a.prefix < b.prefix ? -1 : 1)
+                                         : (a.number < b.number ? -1 : a.number > b.number ? 1 : 0);
+      return sign * c < 0;
+    }
+    return Compare(a.row, b.row) < 0;
+  });
+  for (size_t i = 0; i < rows.size(); ++i) rows[i] = items[i].row;
+}
+
 void ListModel::MarkDisplaced(std::uint32_t row) {
   if (!orderKnown_ || state_[row].displaced) return;
   state_[row].displaced = true;
@@ -306,7 +367,7 @@ void ListModel::Sort() {
 
 void ListModel::SortAll() {
   std::vector<std::uint32_t> rows = order_.Flatten();
-  std::stable_sort(rows.begin(), rows.end(), [&](std::uint32_t a, std::uint32_t b) { return Compare(a, b) < 0; });
+  StableSortRows(rows);
   order_.Assign(rows);
   if (observer_ != nullptr) observer_->RowsReordered();
 }
@@ -351,8 +412,7 @@ void ListModel::MergeDisplaced() {
   moving.reserve(displaced_.size());
   staying.reserve(before.size() - displaced_.size());
   for (const std::uint32_t row : before) (state_[row].displaced ? moving : staying).push_back(row);
-  std::stable_sort(moving.begin(), moving.end(),
-                   [&](std::uint32_t a, std::uint32_t b) { return Compare(a, b) < 0; });
+  StableSortRows(moving);
 
   std::vector<std::uint32_t> merged;
   merged.reserve(before.size());

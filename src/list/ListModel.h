@@ -124,6 +124,8 @@ class ListModel {
   // positions in the current order; they are then forgotten. What an owner
   // that derives something from the sub-items has to look at again.
   std::vector<int> TakeChangedRows();
+  // The same, when the positions are not needed.
+  void ForgetChangedRows();
 
   // The first row at or after `start` (wrapping round to the top) whose text
   // begins with `prefix`, ignoring the case of Latin letters; 0 when none
@@ -199,6 +201,8 @@ class ListModel {
   void ForgetOrder();
   void Sort();
   void SortAll();
+  void ReverseRuns();
+  void StableSortRows(std::vector<std::uint32_t>& rows) const;
   void MoveIntoPlace(std::uint32_t row);
   void MergeDisplaced();
   int PositionOf(std::uint32_t row) const { return static_cast<int>(order_.PositionOf(row)) + 1; }

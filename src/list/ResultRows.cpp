@@ -105,7 +105,7 @@ void SortKeys::Rebuild(ListModel& rows, std::int32_t sortColumn) {
     for (int i = 1; i <= n; ++i) BuildKey(rows, i, sortColumn, o);
   }
   // What the keys just written changed is no reason to build them again.
-  rows.TakeChangedRows();
+  rows.ForgetChangedRows();
   column_ = sortColumn;
   order_ = o;
 }

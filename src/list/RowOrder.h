@@ -1,10 +1,9 @@
 #pragma once
-// The display order of the rows: a sequence of row numbers that lets one row
-// move to another place, the row at a position be found and a row's position
-// be found, each in time that grows with the square root of the row count at
-// most rather than with the count. A sorted list of 100,000 rows takes a new
-// row at its place thousands of times a second this way; a flat array would
-// shift and renumber half of it every time.
+// The display order of the rows: a sequence of row numbers, kept in chunks of
+// a few hundred, that lets one row move to another place and finds the row
+// at a position or the position of a row in a few hundred steps for 100,000
+// rows. A flat array would shift half of such a sorted list, and renumber
+// it, for every row put into its place.
 #include <cstddef>
 #include <cstdint>
 #include <vector>

@@ -10,6 +10,7 @@
 #include "app/Form1Events.h"
 #include "app/Win32MainWindow.h"
 #include "app/Win32MessageLoop.h"
+#include "list/Win32TextOrder.h"
 #include "scan/Win32FileSystem.h"
 
 namespace tarnwick::bench {
@@ -38,6 +39,7 @@ class PumpTimingView final : public FormView {
   bool AskYesNo(const Str& t) override { return window_.AskYesNo(t); }
   int SelectedUnit() override { return window_.SelectedUnit(); }
   bool FullPathChecked() override { return window_.FullPathChecked(); }
+  void ShowSortArrow(int header, int order) override { window_.ShowSortArrow(header, order); }
   void PumpMessages() override {
     pumpTimes.push_back(NowSeconds());
     window_.PumpMessages();
@@ -64,6 +66,7 @@ class BenchWindow {
  private:
   Win32MessageLoop loop_;
   Win32FileSystem fs_;
+  Win32TextOrder names_;
   std::optional<Form1> form_;
   std::optional<Form1Events> events_;
   Win32MainWindow window_;

@@ -8,6 +8,9 @@
 
 #include "app/FormView.h"
 #include "list/ListModel.h"
+#include "list/ResultColumns.h"
+#include "list/ResultRows.h"
+#include "list/TextOrder.h"
 #include "nav/Drop.h"
 #include "scan/FileSystem.h"
 #include "scan/GFC.h"
@@ -17,8 +20,13 @@ namespace tarnwick {
 
 class Form1 final : public GFCEvents {
  public:
-  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {})
-      : view_(view), fs_(fs), separators_(std::move(separators)) {}
+  // `names` is the order in which the user expects names: the platform's.
+  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {},
+        const TextOrder& names = NaturalOrder())
+      : view_(view), fs_(fs), separators_(std::move(separators)), keyOrder_(names) {
+    list_.SetThousandsSeparator(separators_.thousands);
+    list_.SetTextOrder(&keyOrder_);
+  }
 
   ListModel& ListView1() { return list_; }
   const ListModel& ListView1() const { return list_; }
@@ -46,6 +54,7 @@ class Form1 final : public GFCEvents {
   void Command4_Click();  // go up one folder
   void Check1_Click();    // "View Full Path"
   void Option1_Click(int Index);
+  void ListView1_ColumnClick(int Index);  // header Index, 1 for the first
   void Form_QueryUnload();  // the window is about to close
   void StatusBar1_PanelClick(int Index);  // a status panel, from 1
   void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y);
@@ -105,6 +114,8 @@ class Form1 final : public GFCEvents {
   FormView& view_;
   FileSystem& fs_;
   NumberSeparators separators_;
+  SortKeyOrder keyOrder_;
+  SortKeys sortKeys_;
   ListModel list_;
   UnreadableList unreadable_;
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows

@@ -13,6 +13,7 @@ class Form1Events final : public FormEvents {
   void Command4_Click() override { form_.Command4_Click(); }
   void Check1_Click() override { form_.Check1_Click(); }
   void Option1_Click(int index) override { form_.Option1_Click(index); }
+  void ListView1_ColumnClick(int index) override { form_.ListView1_ColumnClick(index); }
   void Form_QueryUnload() override { form_.Form_QueryUnload(); }
   void DropFile(DropData& data) override { form_.DropFile(data); }
   void StatusBar1_PanelClick(int index) override { form_.StatusBar1_PanelClick(index); }

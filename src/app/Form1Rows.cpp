@@ -8,10 +8,9 @@ namespace tarnwick {
 
 void Form1::AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image, bool Short) {
   list_.SetSorted(false);
-  const int i = list_.Append(st, Image);
+  const int i = AppendResultRow(list_, st, Si, Co, DC, Image);
   // Short totals are marked on the picture; the texts hold what was counted.
   if (Short) list_.SetOverlay(i, kShortTotalsOverlay);
-  FillRow(list_, i, st, Si, Co, DC, Image, separators_);
   SetSimpleSize(i);
   // Root-file rows stay in listing order and keep the window waiting; each
   // folder row leaves the whole list keyed and sorted before the window may
@@ -35,7 +34,7 @@ void Form1::SortAdd() {
     AddingRootFiles = 0;
     return;
   }
-  RebuildSortKeys(list_, SortColumn);
+  sortKeys_.Rebuild(list_, SortColumn);
 }
 
 void Form1::SetSimpleSize(int Index) {

@@ -16,6 +16,7 @@ class FormEvents {
   virtual void Command4_Click() = 0;
   virtual void Check1_Click() = 0;
   virtual void Option1_Click(int index) = 0;
+  virtual void ListView1_ColumnClick(int index) = 0;  // 1 for the first header
   virtual void Form_QueryUnload() = 0;
   virtual void DropFile(DropData& data) = 0;  // a drop on ListView1 or Text1
   virtual void StatusBar1_PanelClick(int index) = 0;  // panels from 1

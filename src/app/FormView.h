@@ -60,6 +60,10 @@ class FormView {
   virtual int SelectedUnit() = 0;
   virtual bool FullPathChecked() = 0;
 
+  // The header of ListView1 (1 for the first) that shows the sort arrow,
+  // pointing up for SortOrder 0 (ascending), down for 1; no other shows one.
+  virtual void ShowSortArrow(int header, int order) = 0;
+
   // Lets every window message queued at this moment run, then returns.
   virtual void PumpMessages() = 0;
   // Gives up the processor for about one millisecond.

@@ -196,6 +196,11 @@ LRESULT Win32MainWindow::OnNotify(NMHDR& header) {
   if (header.hwndFrom != nullptr && header.hwndFrom == ControlWindow(DesignedControl::StatusBar1) &&
       header.code == NM_CLICK) {
     OnStatusBarClick(reinterpret_cast<NMMOUSE&>(header));
+    return 0;
+  }
+  HWND list = ControlWindow(DesignedControl::ListView1);
+  if (header.hwndFrom != nullptr && list != nullptr && header.hwndFrom == ListView_GetHeader(list)) {
+    return list_.OnHeaderNotify(reinterpret_cast<NMHEADERW&>(header));
   }
   return 0;
 }
@@ -220,6 +225,10 @@ LRESULT Win32MainWindow::OnListNotify(NMHDR& header) {
       return list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
     case NM_DBLCLK:
       if (events_ != nullptr) events_->ListView1_DblClick();
+      break;
+    case LVN_COLUMNCLICK:
+      // The list view counts its columns from 0, the handler from 1.
+      if (events_ != nullptr) events_->ListView1_ColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem + 1);
       break;
   }
   return 0;

@@ -66,6 +66,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   bool AskYesNo(const Str& text) override;
   int SelectedUnit() override;
   bool FullPathChecked() override;
+  void ShowSortArrow(int header, int order) override;
   void PumpMessages() override;
   void PauseOneMillisecond() override;
   void Show() override;

@@ -125,6 +125,8 @@ bool Win32MainWindow::FullPathChecked() {
   return IsChecked(ControlWindow(DesignedControl::Check1));
 }
 
+void Win32MainWindow::ShowSortArrow(int header, int order) { list_.ShowSortArrow(header, order); }
+
 void Win32MainWindow::PumpMessages() { loop_.PumpPending(); }
 
 void Win32MainWindow::PauseOneMillisecond() { pause_.OneMillisecond(); }

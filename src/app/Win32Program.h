@@ -8,6 +8,7 @@
 #include "app/Main.h"
 #include "app/Win32MainWindow.h"
 #include "app/Win32MessageLoop.h"
+#include "list/Win32TextOrder.h"
 #include "scan/Win32FileSystem.h"
 
 namespace tarnwick {
@@ -32,6 +33,7 @@ class Win32Program final : public FormLoader {
  private:
   Win32MessageLoop loop_;
   Win32FileSystem fileSystem_;
+  Win32TextOrder names_;
   // Declared before the window so that the window, which shows Form1's rows,
   // is destroyed first.
   std::optional<Form1> form_;

@@ -41,22 +41,43 @@ struct ColumnDesign {
   const char16_t* caption;
   int widthTwips;
   bool rightAligned;
+  int sortsBy;  // the key column a click on the header chooses; 0: none
 };
 
-// Five visible columns, then seven of zero width that only hold row data.
+// Five visible columns, then seven of zero width that only hold row data: the
+// user can neither widen nor click them. Both size headers sort by the exact
+// byte size, the name header by the bare name.
 inline constexpr std::array<ColumnDesign, kSubItemCount + 1> kListView1Columns{{
-    {u"フォルダ名", 2400, false},
-    {u"サイズ(簡略)", 1200, true},
-    {u"サイズ", 1440, true},
-    {u"ファイル数", 1000, true},
-    {u"ディレクトリ数", 1250, true},
-    {u"", 0, false},
-    {u"", 0, false},
-    {u"", 0, false},
-    {u"", 0, false},
-    {u"", 0, false},
-    {u"", 0, false},
-    {u"", 0, false},
+    {u"フォルダ名", 2400, false, kSubBareName},
+    {u"サイズ(簡略)", 1200, true, kSubPaddedSize},
+    {u"サイズ", 1440, true, kSubPaddedSize},
+    {u"ファイル数", 1000, true, kSubPaddedFiles},
+    {u"ディレクトリ数", 1250, true, kSubPaddedFolders},
+    {u"", 0, false, 0},
+    {u"", 0, false, 0},
+    {u"", 0, false, 0},
+    {u"", 0, false, 0},
+    {u"", 0, false, 0},
+    {u"", 0, false, 0},
+    {u"", 0, false, 0},
 }};
+
+// The header whose column the rows are sorted by before any click: "サイズ",
+// ascending.
+inline constexpr int kDesignSortHeader = 3;
+
+// The key column a click on header `header` (1 for the first) chooses; 0 for
+// the hidden headers and any number outside the list.
+constexpr int KeyColumnForHeader(int header) {
+  return header >= 1 && header <= static_cast<int>(kListView1Columns.size())
+             ? kListView1Columns[static_cast<size_t>(header - 1)].sortsBy
+             : 0;
+}
+
+// Whether column `index` (0 for the first) is one of the hidden ones.
+constexpr bool ColumnHidden(int index) {
+  return index >= 0 && index < static_cast<int>(kListView1Columns.size()) &&
+         kListView1Columns[static_cast<size_t>(index)].widthTwips == 0;
+}
 
 }  // namespace tarnwick

@@ -1,21 +1,11 @@
 #include "list/ResultRows.h"
 
+#include <cmath>
+
 #include "list/ResultColumns.h"
 
 namespace tarnwick {
 namespace {
-
-// What a row's composite key was built from: the key column, the direction
-// and the count of the row's sub-item changes at that moment. While all three
-// are the same the key would come out the same, so it need not be rebuilt;
-// this keeps adding one row to n rows from costing n key texts. A key built
-// from itself changes on every rebuild, and settings too wide to pack are
-// never trusted: both give 0, which no row holds after a rebuild.
-std::uint64_t KeyStamp(std::int32_t column, int order, std::uint32_t changes) {
-  if (column < 0 || column > 0xFFFF || column == kSubCompositeKey || order < 0 || order > 0x7F) return 0;
-  return (std::uint64_t{1} << 63) | (static_cast<std::uint64_t>(column) << 40) |
-         (static_cast<std::uint64_t>(order) << 32) | changes;
-}
 
 struct SizeUnit {
   std::uint64_t divisor;
@@ -29,26 +19,72 @@ SizeUnit UnitFor(int selectedButton) {
   return {1024, u"KB"};
 }
 
-}  // namespace
-
-Str BareName(StrView st) {
-  StrView rest(st);
-  if (!rest.empty() && rest.back() == u'\\') rest.remove_suffix(1);
-  const size_t slash = rest.rfind(u'\\');
-  return Str(slash == StrView::npos ? rest : rest.substr(slash + 1));
+void BuildKey(ListModel& rows, int i, std::int32_t sortColumn, int o) {
+  // The prefix puts folder rows (kind 1) before root-file rows (kind 2) in
+  // both directions: 6 before 7 ascending, 4 before 3 descending.
+  const double kind = ReadNumber(rows.SubItem(i, kSubKind));
+  const Str prefix = PlainNumber((1 - 2.0 * o) * kind + 5);
+  if (prefix.size() == 1) {
+    rows.SetKeyFrom(i, prefix.front(), sortColumn);
+  } else {
+    rows.SetSubItem(i, kSubCompositeKey, prefix + rows.SubItem(i, sortColumn));
+  }
 }
 
-void FillRow(ListModel& rows, int i, const Str& st, double Si, double Co, double DC, std::int32_t Image,
-             const NumberSeparators& separators) {
-  rows.SetSubItem(i, kSubSize, GroupedNumber(Si, separators.thousands));
-  rows.SetSubItem(i, kSubFiles, PlainNumber(Co));
-  rows.SetSubItem(i, kSubFolders, PlainNumber(DC));
-  rows.SetSubItem(i, kSubPaddedSize, PaddedNumber(Si));
-  rows.SetSubItem(i, kSubPaddedFiles, PaddedNumber(Co));
-  rows.SetSubItem(i, kSubPaddedFolders, PaddedNumber(DC));
-  rows.SetSubItem(i, kSubFullPath, st);
-  rows.SetSubItem(i, kSubBareName, BareName(st));
-  rows.SetSubItem(i, kSubKind, DecimalText(Image));
+}  // namespace
+
+StrView BareName(StrView st) {
+  if (!st.empty() && st.back() == u'\\') st.remove_suffix(1);
+  const size_t slash = st.rfind(u'\\');
+  return slash == StrView::npos ? st : st.substr(slash + 1);
+}
+
+void AppendFactText(const RowFacts& facts, int k, StrView thousands, Str& out) {
+  switch (k) {
+    case kSubSize:
+      out += GroupedNumber(facts.size, thousands);
+      break;
+    case kSubFiles:
+      out += PlainNumber(facts.files);
+      break;
+    case kSubFolders:
+      out += PlainNumber(facts.folders);
+      break;
+    case kSubPaddedSize:
+      out += PaddedNumber(facts.size);
+      break;
+    case kSubBareName:
+      out += BareName(facts.path);
+      break;
+    case kSubFullPath:
+      out += facts.path;
+      break;
+    case kSubPaddedFiles:
+      out += PaddedNumber(facts.files);
+      break;
+    case kSubPaddedFolders:
+      out += PaddedNumber(facts.folders);
+      break;
+    case kSubKind:
+      out += DecimalText(facts.kind);
+      break;
+  }
+}
+
+bool PaddedFact(const RowFacts& facts, int k, double& value) {
+  const double raw = k == kSubPaddedSize      ? facts.size
+                     : k == kSubPaddedFiles   ? facts.files
+                     : k == kSubPaddedFolders ? facts.folders
+                                              : -1;
+  // PaddedNumber rounds to whole; from 10^30 on the text is longer.
+  const double whole = std::round(raw);
+  if (!(whole >= 0 && whole < 1e30)) return false;
+  value = whole + 0.0;  // no negative zero
+  return true;
+}
+
+int AppendResultRow(ListModel& rows, const Str& st, double Si, double Co, double DC, std::int32_t Image) {
+  return rows.AppendRow(RowFacts{st, Si, Co, DC, Image});
 }
 
 void RenderRow(ListModel& rows, int i, int selectedUnit, bool fullPath, StrView decimal) {
@@ -58,19 +94,20 @@ void RenderRow(ListModel& rows, int i, int selectedUnit, bool fullPath, StrView 
   rows.SetText(i, rows.SubItem(i, fullPath ? kSubFullPath : kSubBareName));
 }
 
-void RebuildSortKeys(ListModel& rows, std::int32_t sortColumn) {
-  const int n = rows.Count();
-  for (int i = 1; i <= n; ++i) {
-    const int o = rows.SortOrder();
-    const std::uint64_t stamp = KeyStamp(sortColumn, o, rows.SubItemChanges(i));
-    if (stamp != 0 && rows.RowData(i) == stamp) continue;
-    // The prefix puts folder rows (kind 1) before root-file rows (kind 2) in
-    // both directions: 6 before 7 ascending, 4 before 3 descending.
-    const double kind = ReadNumber(rows.SubItem(i, kSubKind));
-    Str key = PlainNumber((1 - 2.0 * o) * kind + 5) + rows.SubItem(i, sortColumn);
-    rows.SetSubItem(i, kSubCompositeKey, std::move(key));
-    rows.SetRowData(i, KeyStamp(sortColumn, o, rows.SubItemChanges(i)));
+void SortKeys::Rebuild(ListModel& rows, std::int32_t sortColumn) {
+  const int o = rows.SortOrder();
+  // A key built from itself is another text at every rebuild.
+  const bool sameRule = sortColumn == column_ && o == order_ && sortColumn != kSubCompositeKey;
+  if (sameRule) {
+    for (const int i : rows.TakeChangedRows()) BuildKey(rows, i, sortColumn, o);
+  } else {
+    const int n = rows.Count();
+    for (int i = 1; i <= n; ++i) BuildKey(rows, i, sortColumn, o);
   }
+  // What the keys just written changed is no reason to build them again.
+  rows.ForgetChangedRows();
+  column_ = sortColumn;
+  order_ = o;
 }
 
 }  // namespace tarnwick

@@ -57,8 +57,54 @@ void Win32ResultList::AddColumns(int dpi) {
     column.pszText = caption.data();
     column.iSubItem = index;
     ::SendMessageW(list_, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
+    if (ColumnHidden(index)) FixWidth(index);
     ++index;
   }
+  ShowSortArrow(kDesignSortHeader, 0);
+}
+
+void Win32ResultList::FixWidth(int index) {
+  // A header item of fixed width offers no divider to drag or double-click:
+  // without it the divider of the last visible column would be the hidden
+  // columns' one, and dragging it would pull them open.
+  HWND header = ListView_GetHeader(list_);
+  HDITEMW item{};
+  item.mask = HDI_FORMAT;
+  if (!Header_GetItem(header, index, &item)) return;
+  item.fmt |= HDF_FIXEDWIDTH;
+  Header_SetItem(header, index, &item);
+}
+
+void Win32ResultList::ShowSortArrow(int header, int order) {
+  if (list_ == nullptr) return;
+  HWND headerControl = ListView_GetHeader(list_);
+  const int count = Header_GetItemCount(headerControl);
+  for (int index = 0; index < count; ++index) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (!Header_GetItem(headerControl, index, &item)) continue;
+    int format = item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN);
+    if (index == header - 1) format |= order == 1 ? HDF_SORTDOWN : HDF_SORTUP;
+    if (format == item.fmt) continue;
+    item.fmt = format;
+    Header_SetItem(headerControl, index, &item);
+  }
+}
+
+LRESULT Win32ResultList::OnHeaderNotify(const NMHEADERW& notice) const {
+  if (!ColumnHidden(notice.iItem)) return FALSE;
+  // TRUE refuses the hidden columns any width, however it is asked for.
+  switch (notice.hdr.code) {
+    case HDN_BEGINTRACKW:
+    case HDN_BEGINTRACKA:
+    case HDN_DIVIDERDBLCLICKW:
+    case HDN_DIVIDERDBLCLICKA:
+      return TRUE;
+    case HDN_ITEMCHANGINGW:
+    case HDN_ITEMCHANGINGA:
+      return notice.pitem != nullptr && (notice.pitem->mask & HDI_WIDTH) != 0 && notice.pitem->cxy > 0;
+  }
+  return FALSE;
 }
 
 void Win32ResultList::RescaleColumns(int fromDpi, int toDpi) {
@@ -73,19 +119,19 @@ void Win32ResultList::SetSmallImages(HIMAGELIST images) { ListView_SetImageList(
 void Win32ResultList::OnGetDispInfo(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
   if (model_ == nullptr || item.iItem < 0 || item.iItem >= model_->Count()) return;
-  const ListRow& row = model_->Row(item.iItem + 1);
+  const int position = item.iItem + 1;
   if ((item.mask & LVIF_TEXT) != 0) {
-    static const Str kNone;
     const int k = item.iSubItem;
-    const Str& text = k == 0 ? row.text : (k >= 1 && k <= kSubItemCount ? row.sub[static_cast<size_t>(k)] : kNone);
-    CopyTruncated(text, item.pszText, item.cchTextMax);
+    CopyTruncated(k >= 0 && k <= kSubItemCount ? model_->CellText(position, k) : Str(), item.pszText,
+                  item.cchTextMax);
   }
   if ((item.mask & LVIF_IMAGE) != 0) {
     // The rows number their pictures from 1, the image list from 0.
-    item.iImage = row.icon >= 1 ? row.icon - 1 : I_IMAGENONE;
+    const std::int32_t icon = model_->Icon(position);
+    item.iImage = icon >= 1 ? icon - 1 : I_IMAGENONE;
   }
   if ((item.mask & LVIF_STATE) != 0 && (item.stateMask & LVIS_OVERLAYMASK) != 0) {
-    const UINT overlay = static_cast<UINT>(INDEXTOOVERLAYMASK(row.overlay)) & LVIS_OVERLAYMASK;
+    const UINT overlay = static_cast<UINT>(INDEXTOOVERLAYMASK(model_->Overlay(position))) & LVIS_OVERLAYMASK;
     item.state = (item.state & ~LVIS_OVERLAYMASK) | overlay;
   }
 }
@@ -100,7 +146,7 @@ LRESULT Win32ResultList::OnCustomDraw(const NMLVCUSTOMDRAW& draw) const {
     case CDDS_ITEMPREPAINT: {
       const auto item = static_cast<int>(draw.nmcd.dwItemSpec);
       const bool marked = model_ != nullptr && item >= 0 && item < model_->Count() &&
-                          model_->Row(item + 1).overlay == kShortTotalsOverlay;
+                          model_->Overlay(item + 1) == kShortTotalsOverlay;
       return marked ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
     }
     case CDDS_ITEMPOSTPAINT: {
@@ -196,9 +242,8 @@ void Win32ResultList::SetCount() {
 }
 
 bool Win32ResultList::ColumnShown(int k) const {
-  // The hidden sub-items sit in columns of no width; the user may still
-  // drag one open.
-  return k == 0 || ListView_GetColumnWidth(list_, k) > 0;
+  // The hidden sub-items sit in columns that stay without width.
+  return !ColumnHidden(k);
 }
 
 void Win32ResultList::RowsCleared() {

@@ -34,6 +34,9 @@ class Win32ResultList final : public ListObserver {
   // proportion when the DPI changes.
   void RescaleColumns(int fromDpi, int toDpi);
   void SetSmallImages(HIMAGELIST images);
+  // The header (1 for the first) that shows the sort arrow, up for order 0,
+  // down for 1; the others show none.
+  void ShowSortArrow(int header, int order);
 
   // The owner got `syncMessage`.
   void OnSync();
@@ -48,6 +51,9 @@ class Win32ResultList final : public ListObserver {
   // Typing in the list: the row whose shown name begins with what was typed,
   // or -1.
   LRESULT OnFindItem(const NMLVFINDITEMW& find) const;
+  // A notification of the list view's header, passed on by the parent: the
+  // answer that keeps the hidden columns without width.
+  LRESULT OnHeaderNotify(const NMHEADERW& notice) const;
 
   // ListObserver
   void RowsCleared() override;
@@ -62,6 +68,7 @@ class Win32ResultList final : public ListObserver {
   void Schedule();
   void SetCount();
   bool ColumnShown(int k) const;
+  void FixWidth(int index);
   // Selects the row at `position` (0: none) in the list view. A row the list
   // view has not been told of yet is told of first when `tellCount`, else it
   // is selected at the next catch-up.

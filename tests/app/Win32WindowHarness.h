@@ -44,6 +44,8 @@ struct RecordingEvents final : FormEvents {
   void Command4_Click() override { ++command4; }
   void Check1_Click() override { ++check1; }
   void Option1_Click(int index) override { option1.push_back(index); }
+  std::vector<int> columnClicks;
+  void ListView1_ColumnClick(int index) override { columnClicks.push_back(index); }
   void Form_QueryUnload() override { ++queryUnloads; }
   void DropFile(DropData&) override {}  // drops come from other processes: tests/e2e
   void StatusBar1_PanelClick(int index) override { panelClicks.push_back(index); }

@@ -10,6 +10,7 @@
 //                                               under a line naming the columns; the
 //                                               last, Overlay, is the row's overlay
 //   window_probe panel2                         prints the text of status panel 2
+//   window_probe header N                       clicks header N of the list (1 the first)
 //   window_probe esc                            presses Esc in the window
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
@@ -246,6 +247,26 @@ int ClickGoUp() {
   return 0;
 }
 
+// The mouse messages of a click on the middle of a header. Its place comes
+// from the column widths, which need no pointers to cross the processes.
+int ClickHeader(int header) {
+  HWND main = FindMainWindow();
+  HWND list = main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+  HWND headers = list ? ::FindWindowExW(list, nullptr, WC_HEADERW, nullptr) : nullptr;
+  if (headers == nullptr || header < 1) return 1;
+  int left = 0;
+  for (int column = 0; column < header - 1; ++column) {
+    left += static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+  }
+  const int width = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, header - 1, 0));
+  RECT rect{};
+  ::GetClientRect(headers, &rect);
+  const LPARAM point = MAKELPARAM(left + width / 2, rect.bottom / 2);
+  ::SendMessageW(headers, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  ::SendMessageW(headers, WM_LBUTTONUP, 0, point);
+  return 0;
+}
+
 int CloseWindow() {
   HWND main = FindMainWindow();
   if (main == nullptr) return 1;
@@ -261,12 +282,13 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"wait" && argc == 4) return WaitNamed(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"rows" && argc == 3) return DumpRows(argv[2]);
   if (command == L"panel2") return PrintPanel2();
+  if (command == L"header" && argc == 3) return ClickHeader(_wtoi(argv[2]));
   if (command == L"esc") return PressEsc();
   if (command == L"close") return CloseWindow();
   if (command == L"double-click" && argc == 3) return DoubleClickRow(argv[2]);
   if (command == L"go-up") return ClickGoUp();
   std::fprintf(stderr,
-               "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | esc | "
-               "close | double-click NAME | go-up\n");
+               "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | "
+               "header N | esc | close | double-click NAME | go-up\n");
   return 2;
 }

@@ -2,7 +2,8 @@
 # End to end: starts the real tarnwick.exe under Wine with a generated folder
 # tree on its command line, waits for the completion text, reads every row
 # back from the window with window_probe, and checks each subfolder's bytes,
-# files and folders against an independent count made with find. Then a move
+# files and folders against an independent count made with find, then sorts
+# the rows by file count and by name with clicks on the headers. Then a move
 # down by double-click and back up, a run cancelled with Esc, and a run whose
 # window is closed mid-way. Last, a tree with a chain of folders deeper than
 # the system can read: the totals stay those of what could be read, and the
@@ -23,7 +24,8 @@ tree="$work/tree"
 
 # A tree with nested folders, empty files and folders, names in several
 # scripts and hidden entries.
-mkdir -p "$tree/alpha/one/two" "$tree/beta" "$tree/空のフォルダ" "$tree/写真 2024/raw" "$tree/.hidden-dir/x"
+mkdir -p "$tree/alpha/one/two" "$tree/beta" "$tree/空のフォルダ" "$tree/写真 2024/raw" "$tree/.hidden-dir/x" \
+         "$tree/folder 2" "$tree/Folder 10"
 head -c 1234567 /dev/zero > "$tree/alpha/big.bin"
 head -c 10 /dev/zero > "$tree/alpha/one/ten"
 head -c 0 /dev/zero > "$tree/alpha/one/two/empty"
@@ -32,6 +34,7 @@ head -c 4096 /dev/zero > "$tree/写真 2024/raw/画像😀.raw"
 head -c 77 /dev/zero > "$tree/.hidden-dir/x/.secret"
 head -c 5 /dev/zero > "$tree/root-file.txt"
 head -c 6 /dev/zero > "$tree/ルート.txt"
+for i in 1 2 3; do head -c 1 /dev/zero > "$tree/Folder 10/$i"; done
 
 expected="$work/expected.tsv"
 : > "$expected"
@@ -51,6 +54,12 @@ app=$!
 status=$("$WINE" "$probe" wait complete 120000 | tr -d '\r') || fail "no completion text"
 "$WINE" "$probe" rows "$(winpath "$work/rows.tsv")" >/dev/null || fail "cannot read rows"
 panel2=$("$WINE" "$probe" panel2 | tr -d '\r') || fail "cannot read status panel 2"
+# "ファイル数" (the fourth header) twice: descending file counts; then the
+# name (the first header), still descending.
+"$WINE" "$probe" header 4 >/dev/null && "$WINE" "$probe" header 4 >/dev/null || fail "cannot click a header"
+"$WINE" "$probe" rows "$(winpath "$work/by-files.tsv")" >/dev/null || fail "cannot read rows"
+"$WINE" "$probe" header 1 >/dev/null || fail "cannot click a header"
+"$WINE" "$probe" rows "$(winpath "$work/by-name.tsv")" >/dev/null || fail "cannot read rows"
 "$WINE" "$probe" close >/dev/null
 closed_cleanly
 [ -z "$panel2" ] || fail "a tree read whole reports: $panel2"
@@ -71,6 +80,24 @@ files=$(awk -F'\t' '{f+=$3} END {print f}' "$expected")
 bytes=$(awk -F'\t' '{b+=$2} END {print b}' "$expected")
 [ "$status" = "Complate. All Search ${files}Files , ${bytes}Bytes." ] || fail "completion text: $status"
 echo "completed run: $(tail -n +2 "$work/rows.tsv" | wc -l) rows match find's count; $status"
+
+# Sorted by file count, descending: folder rows first, their counts never
+# rising, then the root files.
+awk -F'\t' 'NR == 1 { for (i = 1; i <= NF; i++) col[$i] = i; next }
+  { print $col["Kind"] "\t" $col["Files"] }' "$work/by-files.tsv" > "$work/kinds-files.tsv"
+sort -t$'\t' -k1,1n -k2,2nr -s "$work/kinds-files.tsv" | diff -u - "$work/kinds-files.tsv" ||
+  fail "rows not in descending file count, folders first"
+[ "$(tail -n +2 "$work/by-files.tsv" | wc -l)" -eq "$(tail -n +2 "$work/rows.tsv" | wc -l)" ] || fail "rows lost"
+# Sorted by name, descending: the Latin names as the shell orders them
+# (case ignored, digit runs as numbers), below the Japanese ones; then the
+# root files.
+by_name=$(cells "$work/by-name.tsv" 1 BareName | tr '\n' '|')
+latin=$(cells "$work/by-name.tsv" 1 BareName | LC_ALL=C grep -E '^[ -~]+$' | tr '\n' '|')
+[ "$latin" = "Folder 10|folder 2|beta|alpha|.hidden-dir|" ] || fail "Latin names by name: $latin"
+[[ "$by_name" == *"|Folder 10|folder 2|beta|alpha|.hidden-dir|" ]] || fail "folder rows by name: $by_name"
+[ "$(cells "$work/by-name.tsv" 2 BareName | tr '\n' '|')" = "ルート.txt|root-file.txt|" ] ||
+  fail "root files by name: $(cells "$work/by-name.tsv" 2 BareName | tr '\n' '|')"
+echo "sorted by file count and by name: $by_name"
 
 # --- down into a subfolder by a double-click on its row, back up with the
 # go-up button; the rows are read again after each move and checked against

@@ -28,6 +28,8 @@ class FakeFormView : public FormView {
   bool answerYes = true;
   int unit = 1;  // MB
   bool fullPath = false;
+  int arrowHeader = 0;  // as ShowSortArrow left it; 0: never called
+  int arrowOrder = 0;
   int pumps = 0;
   int pauses = 0;
   bool shown = false;
@@ -80,6 +82,10 @@ class FakeFormView : public FormView {
   }
   int SelectedUnit() override { return unit; }
   bool FullPathChecked() override { return fullPath; }
+  void ShowSortArrow(int header, int order) override {
+    arrowHeader = header;
+    arrowOrder = order;
+  }
   void PumpMessages() override {
     ++pumps;
     if (onPump) onPump(pumps);

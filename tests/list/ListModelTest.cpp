@@ -338,3 +338,88 @@ TEST(ListModelFind, TypingFindsTheNextRowWhoseNameBeginsWithIt) {
 
 }  // namespace
 }  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+// Rows made from their facts keep composite keys as a relation to one of
+// their sub-items and compare padded numbers by value. Random appends,
+// re-keys, written texts and sort changes, with names that are equal but
+// for case and sizes that tie or pass 10^30: the keys must read as the texts
+// they were built from, however the sub-items change later, and the order
+// must be that of a stable sort of those texts.
+TEST(ListModelSorting, RowsMadeFromFactsSortAsTheirKeyTexts) {
+  const SortKeyOrder keyOrder(NaturalOrder());
+  const Str names[] = {u"a", u"A", u"b10", u"b9", u"007", u"8"};
+  const double sizes[] = {0, 7, 7, 1e12, 9007199254740993.0, 2e30};
+  const int keyColumns[] = {kSubPaddedSize, kSubPaddedFiles, kSubBareName, kSubFullPath};
+  std::mt19937 random(20261207);
+  for (int round = 0; round < 20; ++round) {
+    ListModel list;
+    list.SetTextOrder(&keyOrder);
+    MirrorView view(list);
+    list.SetObserver(&view);
+    struct Row {
+      Str text;
+      Str key;
+    };
+    std::vector<Row> reference;  // in display order
+    bool sorted = false;
+    int sortOrder = 0;
+    auto sortReference = [&] {
+      std::stable_sort(reference.begin(), reference.end(), [&](const Row& a, const Row& b) {
+        const int c = keyOrder.Compare(a.key, b.key);
+        return sortOrder == 1 ? c > 0 : c < 0;
+      });
+    };
+    for (int step = 0; step < 300; ++step) {
+      const int count = list.Count();
+      const unsigned op = random() % 100;
+      if (op < 40 || count == 0) {
+        const Str path = u"C:\\r\\" + names[random() % 6] + u"\\";
+        const int at = list.AppendRow(
+            RowFacts{path, sizes[random() % 6], sizes[random() % 3], 0, static_cast<std::int32_t>(1 + random() % 2)});
+        reference.push_back({list.Row(at).text, list.SubItem(at, kSubCompositeKey)});
+      } else if (op < 70) {
+        const int at = 1 + static_cast<int>(random() % count);
+        const char16_t prefix = u"3467"[random() % 4];
+        const int column = keyColumns[random() % 4];
+        const Str expected = prefix + list.SubItem(at, column);
+        list.SetKeyFrom(at, prefix, column);
+        reference[static_cast<size_t>(at - 1)].key = expected;
+      } else if (op < 80) {
+        // A sub-item a key may be made of gets another text.
+        const int at = 1 + static_cast<int>(random() % count);
+        list.SetSubItem(at, keyColumns[random() % 4], names[random() % 6]);
+      } else if (op < 92) {
+        const bool on = random() % 4 != 0;
+        list.SetSorted(on);
+        sorted = on;
+        if (on) sortReference();
+      } else if (op < 99) {
+        sortOrder = static_cast<int>(random() % 2);
+        list.SetSortOrder(sortOrder);
+        if (sorted) sortReference();
+      } else {
+        list.Clear();
+        reference.clear();
+      }
+
+      ASSERT_EQ(list.Count(), static_cast<int>(reference.size()));
+      for (int i = 1; i <= list.Count(); ++i) {
+        const Row& expected = reference[static_cast<size_t>(i - 1)];
+        ASSERT_EQ(list.SubItem(i, kSubCompositeKey), expected.key) << "round " << round << " step " << step;
+        ASSERT_EQ(view.texts[static_cast<size_t>(i - 1)], list.Row(i).text) << "view out of step";
+      }
+      if (sorted) {
+        for (int i = 1; i <= list.Count(); ++i) {
+          ASSERT_EQ(list.Row(i).text, reference[static_cast<size_t>(i - 1)].text)
+              << "round " << round << " step " << step << " position " << i;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,51 @@
+#pragma once
+// How the texts that rows are sorted by compare. Names come out in the order
+// a Windows user knows from the shell: letters without regard to case, runs
+// of digits as the numbers they spell ("Folder 2" before "Folder 10"), the
+// rest as the user's locale orders it. That order is the platform's; the
+// program reaches it through TextOrder, as it reaches the disk through
+// FileSystem.
+#include "base/Text.h"
+
+namespace tarnwick {
+
+class TextOrder {
+ public:
+  virtual ~TextOrder() = default;
+  // Negative when a comes before b, positive when after, 0 when the order
+  // holds them equal (names that differ only in case, say).
+  virtual int Compare(StrView a, StrView b) const = 0;
+};
+
+// The same rules without a locale, for builds and tests away from Windows:
+// Latin letters without regard to case or width, runs of ASCII or full-width
+// digits as numbers (with more leading zeros first among equal numbers),
+// every other character by its UTF-16 code.
+class NaturalTextOrder final : public TextOrder {
+ public:
+  int Compare(StrView a, StrView b) const override;
+};
+
+// One NaturalTextOrder for everyone.
+const TextOrder& NaturalOrder();
+
+// The order of the result rows' composite sort keys: one digit that stands
+// for the kind of row and the direction, then the text of the key column.
+// - Keys of equal length made only of ASCII digits (every key built from a
+//   zero-padded number) compare digit by digit, which is their numeric order
+//   and what any order that reads digit runs as numbers gives them too.
+// - Otherwise the first digit decides alone: read together with a name that
+//   begins with digits it would change that name's number ("007" would sort
+//   after "8").
+// - Then the rest by `names`; what `names` holds equal by UTF-16 code, so
+//   that rows come out in the same order on every sort.
+class SortKeyOrder final : public TextOrder {
+ public:
+  explicit SortKeyOrder(const TextOrder& names) : names_(names) {}
+  int Compare(StrView a, StrView b) const override;
+
+ private:
+  const TextOrder& names_;
+};
+
+}  // namespace tarnwick

@@ -86,56 +86,91 @@ int WaitNamed(const std::wstring& what, DWORD timeoutMs) {
 }
 
 // List-view messages carry pointers, which the system does not carry across
-// processes: the item and its text buffer live in the program's memory.
-int DumpRows(const wchar_t* file) {
-  HWND main = FindMainWindow();
-  HWND list = main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
-  if (list == nullptr) return 1;
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(list, &pid);
-  tarnwick::UniqueKernelHandle process(
-      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-  if (!process) return 1;
-  constexpr int kChars = 32768;
-  const SIZE_T bytes = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
-  void* remote = ::VirtualAllocEx(process.get(), nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
-  if (remote == nullptr) return 1;
-  auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + sizeof(LVITEMW));
+// processes: the item, its text buffer and a rectangle live in the
+// program's memory, for as long as this object does.
+class RemoteList {
+ public:
+  static constexpr int kChars = 32768;
 
+  explicit RemoteList(HWND list) : list_(list) {
+    DWORD pid = 0;
+    if (list_ == nullptr || ::GetWindowThreadProcessId(list_, &pid) == 0) return;
+    process_.reset(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    if (!process_) return;
+    remote_ = ::VirtualAllocEx(process_.get(), nullptr, sizeof(LVITEMW) + kChars * sizeof(wchar_t), MEM_COMMIT,
+                               PAGE_READWRITE);
+  }
+  ~RemoteList() {
+    if (remote_ != nullptr) ::VirtualFreeEx(process_.get(), remote_, 0, MEM_RELEASE);
+  }
+  RemoteList(const RemoteList&) = delete;
+  RemoteList& operator=(const RemoteList&) = delete;
+
+  bool Usable() const { return remote_ != nullptr; }
+  int Rows() const { return static_cast<int>(::SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
+
+  std::wstring Text(int row, int column) {
+    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote_) + sizeof(LVITEMW));
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = remoteText;
+    item.cchTextMax = kChars;
+    ::WriteProcessMemory(process_.get(), remote_, &item, sizeof item, nullptr);
+    const LRESULT n = ::SendMessageW(list_, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote_));
+    text_.assign(static_cast<size_t>(n) + 1, L'\0');
+    ::ReadProcessMemory(process_.get(), remoteText, text_.data(), (n + 1) * sizeof(wchar_t), nullptr);
+    return std::wstring(text_.data(), static_cast<size_t>(n));
+  }
+
+  // The row's label in the list's client coordinates.
+  bool LabelRect(int row, RECT& rect) {
+    rect = RECT{LVIR_LABEL, 0, 0, 0};
+    ::WriteProcessMemory(process_.get(), remote_, &rect, sizeof rect, nullptr);
+    return ::SendMessageW(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote_)) != 0 &&
+           ::ReadProcessMemory(process_.get(), remote_, &rect, sizeof rect, nullptr);
+  }
+
+ private:
+  HWND list_;
+  tarnwick::UniqueKernelHandle process_;
+  void* remote_ = nullptr;
+  std::vector<wchar_t> text_;
+};
+
+HWND FindList() {
+  HWND main = FindMainWindow();
+  return main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+}
+
+int DumpRows(const wchar_t* file) {
+  RemoteList list(FindList());
+  if (!list.Usable()) return 1;
   FILE* out = _wfopen(file, L"wb");
   if (out == nullptr) return 1;
-  const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  const int rows = list.Rows();
   std::string names;
-  for (const char* name : tarnwick::kSubItemNames) names += (names.empty() ? "" : "\t") + std::string(name);
+  for (const char* name : tarnwick::kSubItemNames) {
+    if (!names.empty()) names += '\t';
+    names += name;
+  }
   names += "\tOverlay\n";
   std::fwrite(names.data(), 1, names.size(), out);
-  std::vector<wchar_t> text(kChars);
   for (int row = 0; row < rows; ++row) {
     std::string line;
     for (int column = 0; column <= tarnwick::kSubItemCount; ++column) {
-      LVITEMW item{};
-      item.iSubItem = column;
-      item.pszText = remoteText;
-      item.cchTextMax = kChars;
-      ::WriteProcessMemory(process.get(), remote, &item, sizeof item, nullptr);
-      const LRESULT n = ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
-      ::ReadProcessMemory(process.get(), remoteText, text.data(), (n + 1) * sizeof(wchar_t), nullptr);
-      text[static_cast<size_t>(n)] = L'\0';
       if (column > 0) line += '\t';
-      line += ToUtf8(FromWide(text.data()));
+      line += ToUtf8(FromWide(list.Text(row, column)));
     }
     // The state needs no buffer: it comes back as the message's result.
-    const auto state = static_cast<UINT>(::SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_OVERLAYMASK));
+    const auto state = static_cast<UINT>(::SendMessageW(FindList(), LVM_GETITEMSTATE, row, LVIS_OVERLAYMASK));
     line += '\t' + std::to_string((state & LVIS_OVERLAYMASK) >> 8) + '\n';
     std::fwrite(line.data(), 1, line.size(), out);
   }
   std::fclose(out);
-  ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
   std::printf("%d rows\n", rows);
   return 0;
 }
 
-// SB_GETTEXTW carries a pointer too; WM_GETTEXT only reads panel 1.
 int PrintPanel2() {
   HWND main = FindMainWindow();
   HWND status = main ? ::FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
@@ -192,47 +227,26 @@ void ClickScreen(POINT at, int clicks) {
 }
 
 int DoubleClickRow(const std::wstring& name) {
-  HWND main = FindMainWindow();
-  HWND list = main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
-  if (list == nullptr) return 1;
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(list, &pid);
-  tarnwick::UniqueKernelHandle process(
-      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-  if (!process) return 1;
-  constexpr int kChars = 32768;
-  const SIZE_T bytes = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
-  void* remote = ::VirtualAllocEx(process.get(), nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
-  if (remote == nullptr) return 1;
-  auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + sizeof(LVITEMW));
-  std::vector<wchar_t> text(kChars);
-  const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  HWND listWindow = FindList();
+  RemoteList list(listWindow);
+  if (!list.Usable()) return 1;
+  const int rows = list.Rows();
   int found = -1;
   for (int row = 0; row < rows && found < 0; ++row) {
-    LVITEMW item{};
-    item.pszText = remoteText;
-    item.cchTextMax = kChars;
-    ::WriteProcessMemory(process.get(), remote, &item, sizeof item, nullptr);
-    const LRESULT n = ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
-    ::ReadProcessMemory(process.get(), remoteText, text.data(), (n + 1) * sizeof(wchar_t), nullptr);
-    text[static_cast<size_t>(n)] = L'\0';
-    if (name == text.data()) found = row;
+    if (list.Text(row, 0) == name) found = row;
   }
-  RECT label{LVIR_LABEL, 0, 0, 0};
+  RECT label{};
   bool placed = false;
   if (found >= 0) {
-    ::SendMessageW(list, LVM_ENSUREVISIBLE, found, FALSE);
-    ::WriteProcessMemory(process.get(), remote, &label, sizeof label, nullptr);
-    placed = ::SendMessageW(list, LVM_GETITEMRECT, found, reinterpret_cast<LPARAM>(remote)) != 0 &&
-             ::ReadProcessMemory(process.get(), remote, &label, sizeof label, nullptr);
+    ::SendMessageW(listWindow, LVM_ENSUREVISIBLE, found, FALSE);
+    placed = list.LabelRect(found, label);
   }
-  ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
   if (!placed) {
     std::fprintf(stderr, "no row shown as %s\n", ToUtf8(FromWide(name.c_str())).c_str());
     return 1;
   }
   POINT at{label.left + 8, (label.top + label.bottom) / 2};
-  ::ClientToScreen(list, &at);
+  ::ClientToScreen(listWindow, &at);
   ClickScreen(at, 2);
   return 0;
 }

@@ -49,6 +49,7 @@ class PumpTimingView final : public FormView {
   Str BrowseForFolder() override { return window_.BrowseForFolder(); }
   int ListHitTest(float x, float y) override { return window_.ListHitTest(x, y); }
   bool ShowPopupMenu(PopupMenu menu, MenuPlace place) override { return window_.ShowPopupMenu(menu, place); }
+  std::uint64_t Milliseconds() override { return window_.Milliseconds(); }
 
  private:
   FormView& window_;

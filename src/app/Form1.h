@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/CancelPeriods.h"
 #include "app/FormView.h"
+#include "base/Clock.h"
 #include "list/ListModel.h"
 #include "nav/Drop.h"
 #include "scan/FileSystem.h"
@@ -18,7 +20,7 @@ namespace tarnwick {
 class Form1 final : public GFCEvents {
  public:
   Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {})
-      : view_(view), fs_(fs), separators_(std::move(separators)) {}
+      : view_(view), fs_(fs), separators_(std::move(separators)), windowPace_(view, kWindowPassMs) {}
 
   ListModel& ListView1() { return list_; }
   const ListModel& ListView1() const { return list_; }
@@ -42,6 +44,9 @@ class Form1 final : public GFCEvents {
 
   // --- Window events (called by the window adapter) ---
   void Command1_Click();  // "Search" / "Cancel", Enter and Esc
+  // A press of Command1 by the user, dated by the input that made it (the
+  // view's clock): taken in the role the button had when it was made.
+  void Command1_Click(std::uint64_t madeAt);
   void Command2_Click();  // the folder picker
   void Command4_Click();  // go up one folder
   void Check1_Click();    // "View Full Path"
@@ -95,6 +100,11 @@ class Form1 final : public GFCEvents {
   void ShowUnreadable();
   void ClearUnreadable();
   void PopUp(PopupMenu menu, MenuPlace place);
+  void StillListing() override { LetWindowRunIfDue(); }
+  // Work that keeps the window waiting lets it run this often, so that a
+  // click or a close is answered at once as far as the user can tell.
+  static constexpr std::uint64_t kWindowPassMs = 50;
+  bool LetWindowRunIfDue();
   void EnableRunControls(bool enabled);
   PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);
   PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
@@ -108,6 +118,8 @@ class Form1 final : public GFCEvents {
   ListModel list_;
   UnreadableList unreadable_;
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows
+  Pacer windowPace_;
+  CancelPeriods cancelPeriods_;
 };
 
 }  // namespace tarnwick

@@ -22,7 +22,9 @@ class PumpTimingView final : public FormView {
  public:
   explicit PumpTimingView(FormView& window) : window_(window) {}
   std::vector<double> pumpTimes;
-  double pumpSeconds = 0;  // spent inside the pumps
+  double pumpSeconds = 0;    // spent inside the pumps
+  double statusSeconds = 0;  // spent writing status texts
+  double pauseSeconds = 0;   // spent in the pauses
 
   Str Text1() override { return window_.Text1(); }
   void SetText1(const Str& t) override { window_.SetText1(t); }
@@ -32,7 +34,11 @@ class PumpTimingView final : public FormView {
   void SetCommand1Cancel(bool on) override { window_.SetCommand1Cancel(on); }
   void Repaint(Control c) override { window_.Repaint(c); }
   void RepaintWindow() override { window_.RepaintWindow(); }
-  void SetStatusText(const Str& t) override { window_.SetStatusText(t); }
+  void SetStatusText(const Str& t) override {
+    const double start = NowSeconds();
+    window_.SetStatusText(t);
+    statusSeconds += NowSeconds() - start;
+  }
   Str StatusText() override { return window_.StatusText(); }
   void SetStatusText2(const Str& t) override { window_.SetStatusText2(t); }
   void ShowMessage(const Str& t) override { window_.ShowMessage(t); }
@@ -45,12 +51,17 @@ class PumpTimingView final : public FormView {
     window_.PumpMessages();
     pumpSeconds += NowSeconds() - pumpTimes.back();
   }
-  void PauseOneMillisecond() override { window_.PauseOneMillisecond(); }
+  void PauseOneMillisecond() override {
+    const double start = NowSeconds();
+    window_.PauseOneMillisecond();
+    pauseSeconds += NowSeconds() - start;
+  }
   void Show() override { window_.Show(); }
   void Unload() override { window_.Unload(); }
   Str BrowseForFolder() override { return window_.BrowseForFolder(); }
   int ListHitTest(float x, float y) override { return window_.ListHitTest(x, y); }
   bool ShowPopupMenu(PopupMenu menu, MenuPlace place) override { return window_.ShowPopupMenu(menu, place); }
+  std::uint64_t Milliseconds() override { return window_.Milliseconds(); }
 
  private:
   FormView& window_;

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/CancelPeriods.h"
 #include "app/FormView.h"
+#include "base/Clock.h"
 #include "list/ListModel.h"
 #include "list/ResultColumns.h"
 #include "list/ResultRows.h"
@@ -21,9 +23,8 @@ namespace tarnwick {
 class Form1 final : public GFCEvents {
  public:
   // `names` is the order in which the user expects names: the platform's.
-  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {},
-        const TextOrder& names = NaturalOrder())
-      : view_(view), fs_(fs), separators_(std::move(separators)), keyOrder_(names) {
+  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder())
+      : view_(view), fs_(fs), separators_(std::move(separators)), keyOrder_(names), windowPace_(view, kWindowPassMs) {
     list_.SetThousandsSeparator(separators_.thousands);
     list_.SetTextOrder(&keyOrder_);
   }
@@ -50,18 +51,21 @@ class Form1 final : public GFCEvents {
 
   // --- Window events (called by the window adapter) ---
   void Command1_Click();  // "Search" / "Cancel", Enter and Esc
+  // A press of Command1 by the user, dated by the input that made it (the
+  // view's clock): taken in the role the button had when it was made.
+  void Command1_Click(std::uint64_t madeAt);
   void Command2_Click();  // the folder picker
   void Command4_Click();  // go up one folder
   void Check1_Click();    // "View Full Path"
   void Option1_Click(int Index);
   void ListView1_ColumnClick(int Index);  // header Index, 1 for the first
-  void Form_QueryUnload();  // the window is about to close
+  void Form_QueryUnload();                // the window is about to close
   void StatusBar1_PanelClick(int Index);  // a status panel, from 1
   void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y);
   void ListView1_DblClick();
   void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
-  void ListView1_ContextMenu();  // the context-menu key or Shift+F10
-  void 開いて検索_Click();           // pop1's item: search the selected row's folder
+  void ListView1_ContextMenu();       // the context-menu key or Shift+F10
+  void 開いて検索_Click();            // pop1's item: search the selected row's folder
   void つ上のフォルダを検索_Click();  // pop2's item: search the parent folder
 
   // --- Drag and drop: a drop on ListView1 or Text1 ---
@@ -104,6 +108,11 @@ class Form1 final : public GFCEvents {
   void ShowUnreadable();
   void ClearUnreadable();
   void PopUp(PopupMenu menu, MenuPlace place);
+  void StillListing() override { LetWindowRunIfDue(); }
+  // Work that keeps the window waiting lets it run this often, so that a
+  // click or a close is answered at once as far as the user can tell.
+  static constexpr std::uint64_t kWindowPassMs = 50;
+  bool LetWindowRunIfDue();
   void EnableRunControls(bool enabled);
   PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);
   PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
@@ -119,6 +128,8 @@ class Form1 final : public GFCEvents {
   ListModel list_;
   UnreadableList unreadable_;
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows
+  Pacer windowPace_;
+  CancelPeriods cancelPeriods_;
 };
 
 }  // namespace tarnwick

@@ -8,7 +8,7 @@ namespace tarnwick {
 class Form1Events final : public FormEvents {
  public:
   explicit Form1Events(Form1& form) : form_(form) {}
-  void Command1_Click() override { form_.Command1_Click(); }
+  void Command1_Click(std::uint64_t madeAt) override { form_.Command1_Click(madeAt); }
   void Command2_Click() override { form_.Command2_Click(); }
   void Command4_Click() override { form_.Command4_Click(); }
   void Check1_Click() override { form_.Check1_Click(); }

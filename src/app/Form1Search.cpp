@@ -46,6 +46,7 @@ void Form1::Command1_Click() {
   }
 
   view_.SetCommand1Caption(kCancelCaption);
+  cancelPeriods_.Began(view_.Milliseconds());
   view_.SetCommand1Cancel(true);
   view_.SetCommand1Default(false);
   view_.Repaint(Control::Command1);
@@ -59,6 +60,13 @@ void Form1::Command1_Click() {
     BusyWhileRunning& operator=(const BusyWhileRunning&) = delete;
   } running(Busy);
   GetALLDirSize(folder);
+}
+
+void Form1::Command1_Click(std::uint64_t madeAt) {
+  // A press made while the button read "Cancel" asked to stop a run; when
+  // that run has ended meanwhile, there is nothing left for it to do.
+  if (!Busy && cancelPeriods_.Covers(madeAt)) return;
+  Command1_Click();
 }
 
 void Form1::C1C() { Command1_Click(); }
@@ -90,6 +98,7 @@ void Form1::GetALLDirSize(const Str& Path) {
     view_.RepaintWindow();
     list_.Clear();
     GF = std::make_unique<GFC>(fs_, this);
+    windowPace_.Restart();
 
     EntryArray entries;
     RunTotals totals;
@@ -117,7 +126,14 @@ Form1::PhaseEnd Form1::AddRootFiles(const Str& root, EntryArray& entries) {
     const std::optional<std::uint64_t> length = fs_.Length(entries[i]);
     if (!length) return PhaseEnd::Failed;
     AddList(entries[i] + u'\\', static_cast<double>(*length), 0, 0, 2);
-    view_.SetStatusText(RootFileProgressText(static_cast<long long>(i)));
+    // A root of many files keeps the window answering: a stop, Esc or a
+    // close made meanwhile is seen by the check below. The counter is written
+    // where the user can see it change (it costs more than the row itself):
+    // at the first file, whenever the window runs, and at the last file, so
+    // the text the phase leaves is exact.
+    const bool due = windowPace_.Due();
+    if (i == 1 || i == n || due) view_.SetStatusText(RootFileProgressText(static_cast<long long>(i)));
+    if (due) view_.PumpMessages();
     if (CancelRequested) return PhaseEnd::Stopped;
   }
   return PhaseEnd::Completed;
@@ -140,6 +156,12 @@ Form1::PhaseEnd Form1::AddSubfolders(const Str& root, EntryArray& entries, RunTo
   return PhaseEnd::Completed;
 }
 
+bool Form1::LetWindowRunIfDue() {
+  if (!windowPace_.Due()) return false;
+  view_.PumpMessages();
+  return true;
+}
+
 void Form1::FinishRun(const RunTotals& totals) {
   GF.reset();
   EnableRunControls(true);
@@ -148,6 +170,7 @@ void Form1::FinishRun(const RunTotals& totals) {
   ShowUnreadable();
   view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
   view_.SetCommand1Caption(kSearchCaption);
+  cancelPeriods_.Ended(view_.Milliseconds());
   view_.SetEnabled(Control::Command1, true);
   view_.SetCommand1Cancel(false);
   view_.SetCommand1Default(true);
@@ -169,6 +192,9 @@ void Form1::FailRun() {
   // the rows added so far stay, so the user sees how far it got.
   view_.SetStatusText(kRunFailedText);
   ShowUnreadable();
+  // The button keeps reading "Cancel" but is back in its start role; what
+  // is pressed from now on is meant for that role.
+  cancelPeriods_.Ended(view_.Milliseconds());
   // A go-up asked for during a failed run is not carried over to the next
   // run's end.
   UpPending = 0;

@@ -11,7 +11,9 @@ namespace tarnwick {
 class FormEvents {
  public:
   virtual ~FormEvents() = default;
-  virtual void Command1_Click() = 0;
+  // Pressed at `madeAt`, on the clock of the window, by the input that
+  // pressed it (a press not made by input: the time it was handled).
+  virtual void Command1_Click(std::uint64_t madeAt) = 0;
   virtual void Command2_Click() = 0;
   virtual void Command4_Click() = 0;
   virtual void Check1_Click() = 0;

@@ -4,6 +4,7 @@
 // scripted user actions.
 #include <cstdint>
 
+#include "base/Clock.h"
 #include "base/Text.h"
 #include "list/NumberFormat.h"
 
@@ -25,7 +26,9 @@ struct MenuPlace {
   bool operator==(const MenuPlace&) const = default;
 };
 
-class FormView {
+// The window is also the program's clock (Clock::Milliseconds): the times of
+// input it hands on are on the same scale.
+class FormView : public Clock {
  public:
   virtual ~FormView() = default;
 

@@ -166,7 +166,7 @@ void Win32MainWindow::OnCommand(int id, int code) {
   const bool clicked = code == BN_CLICKED;
   switch (id) {
     case kIdCommand1:
-      if (clicked) events_->Command1_Click();
+      if (clicked) events_->Command1_Click(PressTime());
       break;
     case kIdCommand2:
       if (clicked) events_->Command2_Click();
@@ -322,10 +322,13 @@ void Win32MainWindow::OnDropped() {
   drops_.pop_front();
   events_->DropFile(data);
 }
+std::uint64_t Win32MainWindow::PressTime() const { return loop_.InputTime().value_or(::GetTickCount64()); }
 
 void Win32MainWindow::OnEscapeKey() {
   HWND command1 = ControlWindow(DesignedControl::Command1);
-  if (command1Cancel_ && events_ != nullptr && ::IsWindowEnabled(command1)) events_->Command1_Click();
+  if (command1Cancel_ && events_ != nullptr && ::IsWindowEnabled(command1)) {
+    events_->Command1_Click(PressTime());
+  }
 }
 
 }  // namespace tarnwick

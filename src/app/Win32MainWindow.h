@@ -74,6 +74,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   Str BrowseForFolder() override;
   int ListHitTest(float x, float y) override;
   bool ShowPopupMenu(PopupMenu menu, MenuPlace place) override;
+  std::uint64_t Milliseconds() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -96,6 +97,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void OnDpiChanged(int dpi, const RECT& suggested);
   LRESULT OnGetDefId() const;
   void OnEscapeKey();
+  // When the user made the press being handled.
+  std::uint64_t PressTime() const;
   void OnOption1Click(int index);
   void Dropped(DroppedFiles data) override;
   void OnDropped();

@@ -147,4 +147,6 @@ void Win32MainWindow::Unload() {
 
 Str Win32MainWindow::BrowseForFolder() { return ::tarnwick::BrowseForFolder(); }
 
+std::uint64_t Win32MainWindow::Milliseconds() { return ::GetTickCount64(); }
+
 }  // namespace tarnwick

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
+
 namespace tarnwick {
 
 // The program's one message loop, and the pump that lets queued messages run
@@ -26,12 +29,18 @@ class Win32MessageLoop {
 
   bool QuitReceived() const { return quit_; }
 
+  // When the keyboard or mouse input being handled now was made, on the
+  // GetTickCount64 scale; nothing while no input is being handled (a
+  // message sent by a program, say).
+  std::optional<std::uint64_t> InputTime() const { return inputTime_; }
+
  private:
   void RememberQuit(const MSG& message);
 
   HWND dialog_ = nullptr;
   bool quit_ = false;
   int exitCode_ = 0;
+  std::optional<std::uint64_t> inputTime_;
 };
 
 }  // namespace tarnwick

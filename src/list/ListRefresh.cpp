@@ -34,7 +34,7 @@ std::uint64_t ListRefresh::DelayAt(std::uint64_t nowMs) const {
   // A clock that went back is taken as a long quiet time.
   if (!lastCatchUp_ || nowMs < *lastCatchUp_) return 0;
   const std::uint64_t elapsed = nowMs - *lastCatchUp_;
-  return elapsed >= interval_ ? 0 : interval_ - elapsed;
+  return elapsed >= wait_ ? 0 : wait_ - elapsed;
 }
 
 ListRefresh::Work ListRefresh::CatchUp(std::uint64_t nowMs, int firstVisible, int lastVisible) {

@@ -5,7 +5,9 @@
 // fraction of one. So the changes are gathered and the view catches up at
 // once when it has been quiet for an interval, otherwise when the interval
 // since its last catch-up ends: at most once per interval, never later than
-// one interval after a change.
+// one interval after a change. A catch-up that took long stretches the
+// interval that follows it.
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -42,10 +44,18 @@ class ListRefresh {
   // come into view. Everything gathered is then forgotten.
   Work CatchUp(std::uint64_t nowMs, int firstVisible, int lastVisible);
 
+  // How long the last catch-up took. The next one waits at least
+  // kCostFactor times as long, so that a view that is slow to catch up (a
+  // list view told of tens of thousands of rows) never takes more than a
+  // small share of the time, however many rows keep coming.
+  static constexpr std::uint64_t kCostFactor = 10;
+  void CatchUpTook(std::uint64_t ms) { wait_ = std::max(interval_, ms * kCostFactor); }
+
  private:
   bool HasStaleRows() const { return staleFirst_ <= staleLast_; }
 
   std::uint64_t interval_;
+  std::uint64_t wait_ = interval_;  // from the last catch-up to the next
   std::optional<std::uint64_t> lastCatchUp_;
   bool count_ = false;
   bool selection_ = false;

@@ -210,6 +210,7 @@ void Win32ResultList::Flush() {
   if (timerSet_) ::KillTimer(owner_, flushTimer_);
   timerSet_ = false;
   if (list_ == nullptr) return;
+  const std::uint64_t start = ::GetTickCount64();
   const int top = ListView_GetTopIndex(list_);
   const int perPage = ListView_GetCountPerPage(list_);
   // In positions from 1; the row below the last whole one may show in part.
@@ -218,6 +219,7 @@ void Win32ResultList::Flush() {
   if (work.selection) ShowSelection(model_->Selected(), true);
   const int last = std::min(work.last, shownCount_);
   if (work.first <= last) ListView_RedrawItems(list_, work.first - 1, last - 1);
+  refresh_.CatchUpTook(::GetTickCount64() - start);
 }
 
 void Win32ResultList::Schedule() {
@@ -269,7 +271,9 @@ void Win32ResultList::RowChanged(int position) {
 }
 
 void Win32ResultList::CellChanged(int position, int k) {
-  if (list_ == nullptr || !ColumnShown(k)) return;
+  // A row the list view has not been told of yet is drawn afresh when it is
+  // (its append marked it stale), so asking the columns is left out there.
+  if (list_ == nullptr || position > shownCount_ || !ColumnShown(k)) return;
   refresh_.RowsStale(position, position);
   Schedule();
 }

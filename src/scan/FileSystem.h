@@ -1,6 +1,7 @@
 #pragma once
 // The scanner's only way to the file system. The Win32 implementation reads the
 // real disk; tests use an in-memory one that can make any query fail.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -35,9 +36,21 @@ inline bool IsLinkFolder(std::uint32_t attributes, std::uint32_t reparseTag) {
   return (attributes & kAttrReparsePoint) != 0 && (reparseTag == 0 || (reparseTag & kReparseTagNameSurrogateBit) != 0);
 }
 
+// Told during a listing of many entries, every kListingStride of them, so
+// that a caller on the window's thread can let the window answer meanwhile.
+class ListingObserver {
+ public:
+  virtual ~ListingObserver() = default;
+  virtual void StillListing() = 0;
+};
+constexpr size_t kListingStride = 512;
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
+
+  // Who is told during the listings that follow; nullptr for nobody.
+  void SetListingObserver(ListingObserver* observer) { listingObserver_ = observer; }
 
   // Every entry of `folder` (a folder path ending in "\"), "." and ".." left
   // out, in the platform's order. False when the folder cannot be enumerated.
@@ -57,6 +70,15 @@ class FileSystem {
   // look-up itself fails (access denied, no medium, a malformed path); a
   // pattern that matches nothing is no failure.
   virtual bool ProbePattern(const Str& pattern) = 0;
+
+ protected:
+  // Listings call this with the number of entries listed so far.
+  void Listed(size_t count) {
+    if (listingObserver_ != nullptr && count % kListingStride == 0) listingObserver_->StillListing();
+  }
+
+ private:
+  ListingObserver* listingObserver_ = nullptr;
 };
 
 }  // namespace tarnwick

@@ -51,13 +51,33 @@ void GFC::RaiseUnreadable(const Str& Path, Unreadable What) {
 }
 
 bool GFC::List(const Str& folder, std::vector<DirEntry>& entries) {
+  // The listener hears of long listings; nobody else is told of them.
+  struct Observing {
+    FileSystem& fs;
+    Observing(FileSystem& f, ListingObserver* o) : fs(f) { fs.SetListingObserver(o); }
+    ~Observing() { fs.SetListingObserver(nullptr); }
+    Observing(const Observing&) = delete;
+    Observing& operator=(const Observing&) = delete;
+  } observing(fs_, events_);
   if (fs_.ListFolder(folder, entries)) return true;
   RaiseUnreadable(folder, Unreadable::Folder);
   return false;
 }
 
 bool GFC::CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir) {
+  kept_ = false;
+  keptEntries_.clear();
   if (cancelFlag_) return true;
+  if (!SearchSubDir) {
+    if (!List(Path, keptEntries_)) return false;
+    for (const DirEntry& entry : keptEntries_) {
+      if (!IsFolder(entry.attributes)) DestFiles.push_back(Path + entry.name);
+    }
+    keptPath_ = Path;
+    kept_ = true;
+    RaiseProgDirs(Path);
+    return true;
+  }
   std::vector<Folder> stack(1);
   stack[0].path = Path;
   if (!List(Path, stack[0].entries)) return false;
@@ -85,10 +105,14 @@ bool GFC::CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir
 }
 
 void GFC::CollectDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir) {
-  if (cancelFlag_) return;
+  const bool reuse = kept_ && !SearchSubDir && keptPath_ == Path;
   std::vector<Folder> stack(1);
+  if (reuse) stack[0].entries = std::move(keptEntries_);
+  kept_ = false;
+  keptEntries_.clear();
+  if (cancelFlag_) return;
   stack[0].path = Path;
-  if (!List(Path, stack[0].entries)) return;
+  if (!reuse && !List(Path, stack[0].entries)) return;
 
   while (!stack.empty()) {
     Folder& top = stack.back();

@@ -13,9 +13,8 @@ namespace tarnwick {
 // (counting only) whose length could not be queried.
 enum class Unreadable { Folder, File };
 
-class GFCEvents {
+class GFCEvents : public ListingObserver {
  public:
-  virtual ~GFCEvents() = default;
   // A folder's count has finished: its whole tree holds FileCount files of
   // FileSize bytes. Setting Cancel stops the count from entering any further
   // folder.
@@ -29,6 +28,8 @@ class GFCEvents {
     (void)Path;
     (void)What;
   }
+  // A folder of many entries is being listed (every kListingStride entries).
+  void StillListing() override {}
 };
 
 // Entry arrays hold "" at index 0 and the entries at 1..N, so the upper bound
@@ -47,7 +48,10 @@ class GFC {
 
   // Paths, ending in "\", of the folders in Path (with SearchSubDir, of its
   // whole tree, each after its own descendants). A folder that cannot be
-  // enumerated simply adds nothing.
+  // enumerated simply adds nothing. Right after GFC_GetFiles of the same
+  // folder without SearchSubDir, it reuses that listing, so that the two see
+  // the folder as it was at one moment and a folder of many entries is not
+  // listed twice.
   void GFC_GetDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir);
 
   // Files, bytes and folders in the whole tree of Path, Path itself not
@@ -69,6 +73,11 @@ class GFC {
   FileSystem& fs_;
   GFCEvents* events_;
   bool cancelFlag_ = false;
+  // The last folder listed for its files alone, kept for the one listing of
+  // its subfolders that follows.
+  Str keptPath_;
+  std::vector<DirEntry> keptEntries_;
+  bool kept_ = false;
 };
 
 }  // namespace tarnwick

@@ -64,6 +64,7 @@ bool Win32FileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entri
     const std::uint32_t tag = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
     entries.push_back(DirEntry{FromWide(data.cFileName), data.dwFileAttributes,
                                LengthOf(data.nFileSizeHigh, data.nFileSizeLow), tag});
+    Listed(entries.size());
   } while (::FindNextFileW(find.get(), &data));
   return ::GetLastError() == ERROR_NO_MORE_FILES;
 }

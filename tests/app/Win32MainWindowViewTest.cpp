@@ -316,5 +316,28 @@ TEST_F(MainWindowTest, PauseLastsAboutOneMillisecondAndRunsNoMessages) {
               ms[100], ms[20], ms[180], ms.back());
 }
 
+// A press is dated by the input that made it, however late the window
+// handles it; a press no input made is dated when it is handled.
+TEST_F(MainWindowTest, APressCarriesTheTimeItsInputWasMade) {
+  HWND button = Get(DesignedControl::Command1);
+  const std::uint64_t before = ::GetTickCount64();
+  MSG message{};
+  message.hwnd = button;
+  message.lParam = MAKELPARAM(3, 3);
+  message.time = ::GetTickCount() - 5000;  // waited five seconds in the queue
+  for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+    message.message = m;
+    message.wParam = m == WM_LBUTTONDOWN ? MK_LBUTTON : 0;
+    loop.Deliver(message);
+  }
+  ASSERT_EQ(events.command1, 1);
+  EXPECT_LE(events.command1MadeAt, before - 4000);
+  EXPECT_GE(events.command1MadeAt + 6000, before);
+
+  ::SendMessageW(button, BM_CLICK, 0, 0);
+  ASSERT_EQ(events.command1, 2);
+  EXPECT_GE(events.command1MadeAt, before);
+}
+
 }  // namespace
 }  // namespace tarnwick::testing

@@ -38,6 +38,7 @@ void PressKey(Win32MessageLoop& loop, HWND mainWindow, WPARAM key) {
   message.message = focus != nullptr ? WM_KEYDOWN : WM_SYSKEYDOWN;
   message.wParam = key;
   message.lParam = 1;
+  message.time = ::GetTickCount();
   loop.Deliver(message);
   message.message = focus != nullptr ? WM_KEYUP : WM_SYSKEYUP;
   message.lParam = static_cast<LPARAM>(0xC0000001u);

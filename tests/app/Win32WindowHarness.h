@@ -36,8 +36,10 @@ struct RecordingEvents final : FormEvents {
   std::vector<std::pair<std::int16_t, std::int16_t>> keys;  // key code, shift
   int contextMenus = 0;
   std::function<void()> onCommand1;
-  void Command1_Click() override {
+  std::uint64_t command1MadeAt = 0;
+  void Command1_Click(std::uint64_t madeAt) override {
     ++command1;
+    command1MadeAt = madeAt;
     if (onCommand1) onCommand1();
   }
   void Command2_Click() override { ++command2; }

@@ -12,12 +12,16 @@
 //   window_probe panel2                         prints the text of status panel 2
 //   window_probe header N                       clicks header N of the list (1 the first)
 //   window_probe esc                            presses Esc in the window
+//   window_probe esc-in-root-files TIMEOUT_MS   presses Esc once panel 1 counts root files,
+//                                               then times the window's answers until
+//                                               the run reads cancelled
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
 //   window_probe go-up                          clicks the go-up button
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -281,6 +285,46 @@ int ClickHeader(int header) {
   return 0;
 }
 
+// Milliseconds the window takes to answer a message sent from here.
+ULONGLONG AnswerMilliseconds(HWND main) {
+  const ULONGLONG start = ::GetTickCount64();
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+  return ::GetTickCount64() - start;
+}
+
+int EscDuringRootFiles(DWORD timeoutMs) {
+  const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+  const std::wstring counting = tarnwick::ToWide(tarnwick::kRootFileProgressSuffix);
+  const std::wstring cancelled = tarnwick::ToWide(tarnwick::kCancelledText);
+  const std::wstring completed = tarnwick::ToWide(tarnwick::kCompletionPrefix);
+  HWND main = nullptr;
+  std::wstring last;
+  while (last.find(counting) == std::wstring::npos) {
+    if (::GetTickCount64() > end || last.rfind(completed, 0) == 0) {
+      std::fprintf(stderr, "never saw root files being counted; status: %s\n", ToUtf8(FromWide(last)).c_str());
+      return 1;
+    }
+    ::Sleep(5);
+    main = FindMainWindow();
+    if (main != nullptr) last = StatusText(main);
+  }
+  const ULONGLONG pressed = ::GetTickCount64();
+  if (PressEsc() != 0) return 1;
+  ULONGLONG slowest = 0;
+  while (last != cancelled) {
+    if (::GetTickCount64() > end || last.rfind(completed, 0) == 0) {
+      std::fprintf(stderr, "Esc was not honoured while root files were added; status: %s\n",
+                   ToUtf8(FromWide(last)).c_str());
+      return 1;
+    }
+    slowest = std::max(slowest, AnswerMilliseconds(main));
+    last = StatusText(main);
+  }
+  std::printf("cancelled_ms=%llu slowest_answer_ms=%llu\n", ::GetTickCount64() - pressed, slowest);
+  return 0;
+}
+
 int CloseWindow() {
   HWND main = FindMainWindow();
   if (main == nullptr) return 1;
@@ -298,11 +342,12 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"panel2") return PrintPanel2();
   if (command == L"header" && argc == 3) return ClickHeader(_wtoi(argv[2]));
   if (command == L"esc") return PressEsc();
+  if (command == L"esc-in-root-files" && argc == 3) return EscDuringRootFiles(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"close") return CloseWindow();
   if (command == L"double-click" && argc == 3) return DoubleClickRow(argv[2]);
   if (command == L"go-up") return ClickGoUp();
   std::fprintf(stderr,
                "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | "
-               "header N | esc | close | double-click NAME | go-up\n");
+               "header N | esc | esc-in-root-files TIMEOUT_MS | close | double-click NAME | go-up\n");
   return 2;
 }

@@ -174,5 +174,28 @@ closed_cleanly
 chain_files=$(cells "$work/deep.tsv" 1 BareName Files | awk -F'\t' '$1 == "chain" { print $2 }')
 [ "$chain_files" -gt 0 ] && [ "$chain_files" -lt 800 ] || fail "the chain counted $chain_files of its 800 files"
 echo "deep chain: $status; panel 2: $panel2"
+
+# --- Esc while the rows of a root of many files are added: honoured there,
+# and the window answers meanwhile. The probe starts first and waits for the
+# window, so that it sees the root-file phase from its beginning.
+files_root="$work/files"
+mkdir -p "$files_root"
+(cd "$files_root" && seq -f 'file-%05g.dat' 1 20000 | xargs touch)
+"$WINE" "$probe" esc-in-root-files 60000 > "$work/esc.txt" &
+probe_run=$!
+"$WINE" "$exe" "$(winpath "$files_root")" >/dev/null 2>&1 &
+app=$!
+wait "$probe_run" || fail "Esc during the root-file phase: $(cat "$work/esc.txt")"
+read -r cancelled_ms slowest_ms <<<"$(tr -d '\r' < "$work/esc.txt" | sed 's/[a-z_]*=//g')"
+# Bounds far above what the window needs, far below a window that waits for
+# the whole phase.
+[ "$cancelled_ms" -le 1000 ] || fail "the cancel text came $cancelled_ms ms after Esc"
+[ "$slowest_ms" -le 1000 ] || fail "the window took $slowest_ms ms to answer"
+"$WINE" "$probe" rows "$(winpath "$work/files.tsv")" >/dev/null
+rows=$(tail -n +2 "$work/files.tsv" | wc -l)
+[ "$rows" -gt 0 ] && [ "$rows" -lt 20000 ] || fail "a run stopped among the root files shows $rows rows"
+"$WINE" "$probe" close >/dev/null
+closed_cleanly
+echo "Esc among 20,000 root files: cancel text after $cancelled_ms ms, $rows rows, slowest answer $slowest_ms ms"
 rm -rf "$work"
 echo "end-to-end: all passed"

@@ -35,6 +35,9 @@ class FakeFormView : public FormView {
   bool shown = false;
   int unloads = 0;
   Str folderToPick;
+  // The clock: every reading returns `now`, then moves it on by `clockStep`.
+  std::uint64_t now = 1000;
+  std::uint64_t clockStep = 0;
 
   // ListView1's hit test, scripted: the row at a point, 0 for none. Every
   // point asked about is kept.
@@ -105,6 +108,11 @@ class FakeFormView : public FormView {
     menus.emplace_back(menu, place);
     if (onMenu) onMenu(menu);
     return chooseMenuItem;
+  }
+  std::uint64_t Milliseconds() override {
+    const std::uint64_t t = now;
+    now += clockStep;
+    return t;
   }
 };
 

@@ -68,6 +68,7 @@ bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entr
     DirEntry e{name, failAttributes_.count(child) ? 0u : c.attributes, std::nullopt, c.reparseTag};
     if (failLength_.count(child) == 0 && !(c.attributes & kAttrDirectory)) e.length = c.length;
     entries.push_back(std::move(e));
+    Listed(entries.size());
   }
   return true;
 }

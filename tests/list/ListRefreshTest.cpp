@@ -32,6 +32,19 @@ TEST(ListRefreshTiming, CatchesUpAtOnceAfterQuietAndAtMostOncePerInterval) {
   EXPECT_EQ(refresh.DelayAt(5200), 50u);
 }
 
+TEST(ListRefreshTiming, ASlowCatchUpStretchesTheNextInterval) {
+  ListRefresh refresh(100);
+  refresh.CountStale();
+  refresh.CatchUp(5000, 1, 20);
+  refresh.CatchUpTook(40);  // ten times as long: 400 ms
+  EXPECT_EQ(refresh.DelayAt(5100), 300u);
+  EXPECT_EQ(refresh.DelayAt(5400), 0u);
+  // A quick one brings the interval back, never below its own.
+  refresh.CatchUp(5400, 1, 20);
+  refresh.CatchUpTook(2);
+  EXPECT_EQ(refresh.DelayAt(5450), 50u);
+}
+
 TEST(ListRefreshRows, RepaintsOnlyStaleRowsInView) {
   struct Case {
     const char* what;

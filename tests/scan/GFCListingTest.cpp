@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/MemoryFileSystem.h"
 #include "scan/GFC.h"
 #include "scan/ScanRecorder.h"
@@ -139,6 +141,40 @@ TEST_F(Listing, NamesInAnyScriptAreJoinedUnchanged) {
   EXPECT_EQ(entries.back(), u"C:\\R\\日本語 フォルダ\\");
   ASSERT_TRUE(scanner.GFC_GetFiles(u"C:\\R\\", entries, false));
   EXPECT_EQ(entries.back(), u"C:\\R\\\U0001F600.txt");
+}
+
+TEST_F(Listing, FoldersRightAfterFilesOfTheSameFolderComeFromThatOneListing) {
+  std::vector<std::string> listed;
+  fs.onList = [&listed](const Str& p) { listed.push_back(ToUtf8(p)); };
+  ASSERT_TRUE(scanner.GFC_GetFiles(u"C:\\R\\", entries, false));
+  fs.AddFolder(u"C:\\R\\C");  // made after the listing
+  scanner.GFC_GetDirs(u"C:\\R\\", entries, false);
+  EXPECT_EQ(Utf8(entries), (V{"", "C:\\R\\A\\", "C:\\R\\B\\"}));
+  EXPECT_EQ(listed, (V{"C:\\R\\"}));
+  EXPECT_EQ(events.dirs, (V{"C:\\R\\", "C:\\R\\"}));
+
+  // Only once, and only for that folder listed alone.
+  scanner.GFC_GetDirs(u"C:\\R\\", entries, false);
+  EXPECT_EQ(Utf8(entries), (V{"", "C:\\R\\A\\", "C:\\R\\B\\", "C:\\R\\C\\"}));
+  ASSERT_TRUE(scanner.GFC_GetFiles(u"C:\\R\\", entries, false));
+  scanner.GFC_GetDirs(u"C:\\R\\A\\", entries, false);
+  EXPECT_EQ(Utf8(entries), (V{"", "C:\\R\\A\\A1\\", "C:\\R\\A\\A2\\"}));
+  ASSERT_TRUE(scanner.GFC_GetFiles(u"C:\\R\\", entries, false));
+  scanner.GFC_GetDirs(u"C:\\R\\", entries, true);
+  EXPECT_EQ(UpperBound(entries), 5u);
+  EXPECT_EQ(std::count(listed.begin(), listed.end(), "C:\\R\\"), 5);
+}
+
+TEST_F(Listing, ALongListingTellsTheListenerNowAndThen) {
+  for (int i = 0; i < 1300; ++i) fs.AddFile(u"C:\\R\\B\\many" + DecimalText(i), 1);
+  double count = 0, size = 0, dirs = 0;
+  scanner.GFC_GetFileCoAndSize(u"C:\\R\\", count, size, dirs);
+  EXPECT_EQ(count, 1305);
+  EXPECT_EQ(events.stillListing, 1301 / 512);
+  // Nobody is told of listings made outside the scanner.
+  std::vector<DirEntry> listing;
+  ASSERT_TRUE(fs.ListFolder(u"C:\\R\\B\\", listing));
+  EXPECT_EQ(events.stillListing, 1301 / 512);
 }
 
 }  // namespace

@@ -26,6 +26,8 @@ struct ScanRecorder : GFCEvents {
   void ProgUnreadable(const Str& Path, Unreadable What) override {
     unreadable.push_back((What == Unreadable::Folder ? "folder " : "file ") + ToUtf8(Path));
   }
+  int stillListing = 0;
+  void StillListing() override { ++stillListing; }
 
   std::vector<std::string> ProgressPaths() const {
     std::vector<std::string> paths;

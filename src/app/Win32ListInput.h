@@ -42,14 +42,14 @@ class Win32ListInput {
 
  private:
   static LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM info);
-  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                   DWORD_PTR self);
+  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnMouse(WPARAM message, const MOUSEHOOKSTRUCT& info) const;
 
   HWND list_ = nullptr;
   HWND owner_ = nullptr;
   UINT releaseMessage_ = 0;
   KeyDown onKeyDown_;
+  WNDPROC listProc_ = nullptr;  // the list view's own procedure
 };
 
 }  // namespace tarnwick

@@ -87,14 +87,6 @@ constexpr std::array<ControlDesign, 11> kForm1Controls{{
     {DesignedControl::Command4, kIdCommand4, ControlKind::PictureButton, u"", {1740, 60, 315, 315}, 10},
 }};
 
-// The design entry of a control.
-constexpr const ControlDesign& DesignOf(DesignedControl control) {
-  for (const ControlDesign& design : kForm1Controls) {
-    if (design.control == control) return design;
-  }
-  return kForm1Controls[0];
-}
-
 constexpr int kForm1ClientWidth = 9435;
 constexpr int kForm1ClientHeight = 9885;
 

@@ -18,6 +18,8 @@
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
 //   window_probe go-up                          clicks the go-up button
+//   window_probe hold-desktop                   stays connected to the desktop until
+//                                               killed; prints a line once connected
 #include <windows.h>
 #include <commctrl.h>
 
@@ -325,6 +327,18 @@ int EscDuringRootFiles(DWORD timeoutMs) {
   return 0;
 }
 
+// Wine closes a desktop a second after the last program on it has gone, and
+// a program starting just then can lose its window along with that desktop
+// (seen as a window that vanishes mid-run). A test that starts the program
+// again and again keeps this idle process on the desktop meanwhile.
+int HoldDesktop() {
+  if (::GetDesktopWindow() == nullptr) return 1;
+  std::printf("holding the desktop\n");
+  std::fflush(stdout);
+  ::Sleep(INFINITE);
+  return 0;
+}
+
 int CloseWindow() {
   HWND main = FindMainWindow();
   if (main == nullptr) return 1;
@@ -346,8 +360,10 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"close") return CloseWindow();
   if (command == L"double-click" && argc == 3) return DoubleClickRow(argv[2]);
   if (command == L"go-up") return ClickGoUp();
+  if (command == L"hold-desktop") return HoldDesktop();
   std::fprintf(stderr,
                "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | "
-               "header N | esc | esc-in-root-files TIMEOUT_MS | close | double-click NAME | go-up\n");
+               "header N | esc | esc-in-root-files TIMEOUT_MS | close | double-click NAME | go-up | "
+               "hold-desktop\n");
   return 2;
 }

@@ -11,7 +11,9 @@ exe=$1 probe=$2 driver=$3 work=$4
 winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 app=""
-trap '[ -n "$app" ] && kill "$app" 2>/dev/null; true' EXIT
+DESKTOP_HOLDER_PID=""
+trap '[ -n "$app" ] && kill "$app" 2>/dev/null; [ -n "$DESKTOP_HOLDER_PID" ] && kill "$DESKTOP_HOLDER_PID" 2>/dev/null; true' EXIT
+hold_desktop "$probe"
 
 drag() { "$WINE" "$driver" drag "$@" | tr -d '\r'; }
 box() { "$WINE" "$driver" box "$1" | tr -d '\r'; }
@@ -107,7 +109,7 @@ wait_status "Complate. All Search 0Files , 0Bytes." >/dev/null || fail "the run 
 expect "root after a drop during a run" "$(root_box)" "$(winpath "$many")\\"
 echo "a drop during a run is ignored and the run completes"
 
-"$WINE" "$probe" close >/dev/null
+"$WINE" "$probe" close >/dev/null || fail "the window had gone before the test closed it"
 wait "$app" || fail "the program ended with exit code $?"
 app=""
 rm -rf "$work"

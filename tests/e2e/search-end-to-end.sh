@@ -15,9 +15,21 @@ exe=$1 probe=$2 work=$3
 winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 app=""
-trap '[ -n "$app" ] && kill "$app" 2>/dev/null; true' EXIT
-# The program ends with exit code 0 once its window is closed.
-closed_cleanly() { wait "$app" || fail "the program ended with exit code $?"; app=""; }
+DESKTOP_HOLDER_PID=""
+trap '[ -n "$app" ] && kill "$app" 2>/dev/null; [ -n "$DESKTOP_HOLDER_PID" ] && kill "$DESKTOP_HOLDER_PID" 2>/dev/null; true' EXIT
+hold_desktop "$probe"
+# Closes the window; the program then ends with exit code 0. A window that
+# went by itself is told apart from one that would not close.
+close_window() {
+  local code=0
+  if ! "$WINE" "$probe" close >/dev/null; then
+    kill -0 "$app" 2>/dev/null && fail "the program runs, but its window has gone"
+    wait "$app" || code=$?
+    fail "the program ended by itself (exit code $code) before the test closed it"
+  fi
+  wait "$app" || fail "the program ended with exit code $?"
+  app=""
+}
 
 rm -rf "$work" && mkdir -p "$work"
 tree="$work/tree"
@@ -60,8 +72,7 @@ panel2=$("$WINE" "$probe" panel2 | tr -d '\r') || fail "cannot read status panel
 "$WINE" "$probe" rows "$(winpath "$work/by-files.tsv")" >/dev/null || fail "cannot read rows"
 "$WINE" "$probe" header 1 >/dev/null || fail "cannot click a header"
 "$WINE" "$probe" rows "$(winpath "$work/by-name.tsv")" >/dev/null || fail "cannot read rows"
-"$WINE" "$probe" close >/dev/null
-closed_cleanly
+close_window
 [ -z "$panel2" ] || fail "a tree read whole reports: $panel2"
 
 # The probe heads its columns with the sub-items' names; `cells` picks
@@ -127,8 +138,7 @@ check_listing "$tree/alpha" 1
 "$WINE" "$probe" go-up >/dev/null || fail "cannot click the go-up button"
 "$WINE" "$probe" wait-status "$status" 60000 >/dev/null || fail "the go-up button did not search the root again"
 check_listing "$tree" 2
-"$WINE" "$probe" close >/dev/null
-closed_cleanly
+close_window
 echo "moved down by double-click ($alpha_status) and back up with the go-up button"
 
 # --- a run cancelled with Esc and a run closed mid-way, on a tree of many folders
@@ -139,20 +149,18 @@ done
 "$WINE" "$exe" "$(winpath "$many")" >/dev/null 2>&1 &
 app=$!
 "$WINE" "$probe" wait progress 60000 >/dev/null || fail "no progress report"
-"$WINE" "$probe" esc >/dev/null
+"$WINE" "$probe" esc >/dev/null || fail "no window to press Esc in"
 status=$("$WINE" "$probe" wait cancelled 60000 | tr -d '\r') || fail "Esc did not stop the run"
-"$WINE" "$probe" rows "$(winpath "$work/cancelled.tsv")" >/dev/null
+"$WINE" "$probe" rows "$(winpath "$work/cancelled.tsv")" >/dev/null || fail "cannot read rows"
 [ "$(tail -n +2 "$work/cancelled.tsv" | wc -l)" -lt 3 ] || fail "a cancelled run listed every folder"
-"$WINE" "$probe" close >/dev/null
-closed_cleanly
+close_window
 echo "Esc stopped the run: $status"
 
 "$WINE" "$exe" "$(winpath "$many")" >/dev/null 2>&1 &
 app=$!
 "$WINE" "$probe" wait progress 60000 >/dev/null || fail "no progress report"
-"$WINE" "$probe" close >/dev/null
 # A program that never ended would be stopped by the test's time limit.
-closed_cleanly
+close_window
 echo "closing during a run ended the program"
 
 # --- a chain deeper than the system can read (paths past some 4,000
@@ -166,8 +174,7 @@ app=$!
 status=$("$WINE" "$probe" wait complete 120000 | tr -d '\r') || fail "no completion text for the deep chain"
 "$WINE" "$probe" rows "$(winpath "$work/deep.tsv")" >/dev/null || fail "cannot read rows"
 panel2=$("$WINE" "$probe" panel2 | tr -d '\r') || fail "cannot read status panel 2"
-"$WINE" "$probe" close >/dev/null
-closed_cleanly
+close_window
 [ "$panel2" = "1 folder could not be read" ] || fail "the unreadable end of the chain is not reported: '$panel2'"
 [ "$(cells "$work/deep.tsv" 1 BareName Overlay | sort | tr '\t\n' ': ')" = "chain:1 plain:0 " ] ||
   fail "only the chain's row should be marked: $(cells "$work/deep.tsv" 1 BareName Overlay | tr '\t\n' ': ')"
@@ -191,11 +198,10 @@ read -r cancelled_ms slowest_ms <<<"$(tr -d '\r' < "$work/esc.txt" | sed 's/[a-z
 # the whole phase.
 [ "$cancelled_ms" -le 1000 ] || fail "the cancel text came $cancelled_ms ms after Esc"
 [ "$slowest_ms" -le 1000 ] || fail "the window took $slowest_ms ms to answer"
-"$WINE" "$probe" rows "$(winpath "$work/files.tsv")" >/dev/null
+"$WINE" "$probe" rows "$(winpath "$work/files.tsv")" >/dev/null || fail "cannot read rows"
 rows=$(tail -n +2 "$work/files.tsv" | wc -l)
 [ "$rows" -gt 0 ] && [ "$rows" -lt 20000 ] || fail "a run stopped among the root files shows $rows rows"
-"$WINE" "$probe" close >/dev/null
-closed_cleanly
+close_window
 echo "Esc among 20,000 root files: cancel text after $cancelled_ms ms, $rows rows, slowest answer $slowest_ms ms"
 rm -rf "$work"
 echo "end-to-end: all passed"

@@ -7,13 +7,7 @@
 #   drop-end-to-end.sh TARNWICK_EXE PROBE_EXE DRIVER_EXE WORK_DIR
 set -euo pipefail
 exe=$1 probe=$2 driver=$3 work=$4
-. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
-winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
-app=""
-DESKTOP_HOLDER_PID=""
-trap '[ -n "$app" ] && kill "$app" 2>/dev/null; [ -n "$DESKTOP_HOLDER_PID" ] && kill "$DESKTOP_HOLDER_PID" 2>/dev/null; true' EXIT
-hold_desktop "$probe"
+. "$(dirname "${BASH_SOURCE[0]}")/e2e-session.sh"
 
 drag() { "$WINE" "$driver" drag "$@" | tr -d '\r'; }
 box() { "$WINE" "$driver" box "$1" | tr -d '\r'; }
@@ -109,8 +103,6 @@ wait_status "Complate. All Search 0Files , 0Bytes." >/dev/null || fail "the run 
 expect "root after a drop during a run" "$(root_box)" "$(winpath "$many")\\"
 echo "a drop during a run is ignored and the run completes"
 
-"$WINE" "$probe" close >/dev/null || fail "the window had gone before the test closed it"
-wait "$app" || fail "the program ended with exit code $?"
-app=""
+close_window
 rm -rf "$work"
 echo "drop end-to-end: all passed"

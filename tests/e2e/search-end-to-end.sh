@@ -11,25 +11,7 @@
 #   search-end-to-end.sh TARNWICK_EXE PROBE_EXE WORK_DIR
 set -euo pipefail
 exe=$1 probe=$2 work=$3
-. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
-winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
-app=""
-DESKTOP_HOLDER_PID=""
-trap '[ -n "$app" ] && kill "$app" 2>/dev/null; [ -n "$DESKTOP_HOLDER_PID" ] && kill "$DESKTOP_HOLDER_PID" 2>/dev/null; true' EXIT
-hold_desktop "$probe"
-# Closes the window; the program then ends with exit code 0. A window that
-# went by itself is told apart from one that would not close.
-close_window() {
-  local code=0
-  if ! "$WINE" "$probe" close >/dev/null; then
-    kill -0 "$app" 2>/dev/null && fail "the program runs, but its window has gone"
-    wait "$app" || code=$?
-    fail "the program ended by itself (exit code $code) before the test closed it"
-  fi
-  wait "$app" || fail "the program ended with exit code $?"
-  app=""
-}
+. "$(dirname "${BASH_SOURCE[0]}")/e2e-session.sh"
 
 rm -rf "$work" && mkdir -p "$work"
 tree="$work/tree"

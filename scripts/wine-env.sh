@@ -59,17 +59,6 @@ start_wine() {
   "$WINE" cmd.exe /c exit >/dev/null 2>&1 </dev/null
 }
 
-# Wine closes a desktop a second after the last program on it has gone; a
-# program that starts just then can lose its window with it. Scripts that
-# start the program again and again keep the probe's idle process on the
-# desktop meanwhile, and stop it by DESKTOP_HOLDER_PID.
-hold_desktop() { # PROBE_EXE
-  local ready
-  exec {holder_fd}< <(exec "$WINE" "$1" hold-desktop 2>/dev/null)
-  DESKTOP_HOLDER_PID=$!
-  read -r -u "$holder_fd" ready || { echo "the desktop holder did not start" >&2; return 1; }
-}
-
 stop_wine_and_display() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true

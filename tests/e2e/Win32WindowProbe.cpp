@@ -327,10 +327,8 @@ int EscDuringRootFiles(DWORD timeoutMs) {
   return 0;
 }
 
-// Wine closes a desktop a second after the last program on it has gone, and
-// a program starting just then can lose its window along with that desktop
-// (seen as a window that vanishes mid-run). A test that starts the program
-// again and again keeps this idle process on the desktop meanwhile.
+// Keeps Wine's desktop open while a test starts the program again and again
+// (see e2e-session.sh).
 int HoldDesktop() {
   if (::GetDesktopWindow() == nullptr) return 1;
   std::printf("holding the desktop\n");

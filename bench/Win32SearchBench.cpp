@@ -24,6 +24,7 @@
 
 #include "Win32BareCount.h"
 #include "Win32BenchWindow.h"
+#include "app/PublicTexts.h"
 #include "app/StatusText.h"
 #include "base/Win32Handles.h"
 #include "base/Win32Text.h"
@@ -129,7 +130,7 @@ double TimedSearch(bench::BenchWindow& bench, const Str& root, double& maxGapMs,
   bench.form().Command1_Click();
   const double end = NowSeconds();
   const Str status = bench.view().StatusText();
-  if (status.rfind(u"Complate. All Search ", 0) != 0) {
+  if (status.rfind(kCompletionPrefix, 0) != 0) {
     std::fprintf(stderr, "the search did not complete: %s\n", ToUtf8(status).c_str());
     return -1;
   }

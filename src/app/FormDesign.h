@@ -68,23 +68,22 @@ struct ControlDesign {
   ControlKind kind;
   const char16_t* caption;
   TwipsRect rect;
-  int tabIndex;
 };
 
 // In tab order, which is also the order the window creates them in: the
 // system's Tab key follows creation order.
 constexpr std::array<ControlDesign, 11> kForm1Controls{{
-    {DesignedControl::ListView1, kIdListView1, ControlKind::ReportList, u"", {60, 1260, 9135, 4935}, 0},
-    {DesignedControl::StatusBar1, kIdStatusBar1, ControlKind::StatusBar, u"", {0, 9510, 9435, 375}, 1},
-    {DesignedControl::Text1, kIdText1, ControlKind::TextBox, u"", {60, 420, 5835, 285}, 2},
-    {DesignedControl::Label1, kIdLabel1, ControlKind::Label, u"Root Directory", {60, 180, 1215, 255}, 3},
-    {DesignedControl::Command1, kIdCommand1, ControlKind::DefaultButton, kSearchCaption, {120, 840, 855, 315}, 4},
-    {DesignedControl::Command2, kIdCommand2, ControlKind::PictureButton, u"", {1320, 60, 375, 315}, 5},
-    {DesignedControl::Check1, kIdCheck1, ControlKind::CheckBox, u"View Full Path", {1320, 900, 1455, 195}, 6},
-    {DesignedControl::Option1_0, kIdOption1_0, ControlKind::FirstOption, u"GB", {3180, 900, 615, 195}, 7},
-    {DesignedControl::Option1_1, kIdOption1_1, ControlKind::Option, u"MB", {3900, 900, 555, 195}, 8},
-    {DesignedControl::Option1_2, kIdOption1_2, ControlKind::Option, u"KB", {4620, 900, 615, 195}, 9},
-    {DesignedControl::Command4, kIdCommand4, ControlKind::PictureButton, u"", {1740, 60, 315, 315}, 10},
+    {DesignedControl::ListView1, kIdListView1, ControlKind::ReportList, u"", {60, 1260, 9135, 4935}},
+    {DesignedControl::StatusBar1, kIdStatusBar1, ControlKind::StatusBar, u"", {0, 9510, 9435, 375}},
+    {DesignedControl::Text1, kIdText1, ControlKind::TextBox, u"", {60, 420, 5835, 285}},
+    {DesignedControl::Label1, kIdLabel1, ControlKind::Label, u"Root Directory", {60, 180, 1215, 255}},
+    {DesignedControl::Command1, kIdCommand1, ControlKind::DefaultButton, kSearchCaption, {120, 840, 855, 315}},
+    {DesignedControl::Command2, kIdCommand2, ControlKind::PictureButton, u"", {1320, 60, 375, 315}},
+    {DesignedControl::Check1, kIdCheck1, ControlKind::CheckBox, u"View Full Path", {1320, 900, 1455, 195}},
+    {DesignedControl::Option1_0, kIdOption1_0, ControlKind::FirstOption, u"GB", {3180, 900, 615, 195}},
+    {DesignedControl::Option1_1, kIdOption1_1, ControlKind::Option, u"MB", {3900, 900, 555, 195}},
+    {DesignedControl::Option1_2, kIdOption1_2, ControlKind::Option, u"KB", {4620, 900, 615, 195}},
+    {DesignedControl::Command4, kIdCommand4, ControlKind::PictureButton, u"", {1740, 60, 315, 315}},
 }};
 
 constexpr int kForm1ClientWidth = 9435;

@@ -62,7 +62,7 @@ class FileSystem {
   // Length of a file in bytes, or nothing when it cannot be measured.
   virtual std::optional<std::uint64_t> Length(const Str& path) = 0;
 
-  // Whether the folder `folder` (ending in "") is itself a link folder,
+  // Whether the folder `folder` (ending in "\") is itself a link folder,
   // which is never entered.
   virtual bool IsLink(const Str& folder) = 0;
 

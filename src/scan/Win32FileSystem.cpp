@@ -100,7 +100,7 @@ bool Win32FileSystem::IsLink(const Str& folder) {
 }
 
 bool Win32FileSystem::ProbePattern(const Str& pattern) {
-  // A pattern that names a folder with its "" asks for the folder's files.
+  // A pattern that names a folder with its "\" asks for the folder's files.
   const Str whole = !pattern.empty() && pattern.back() == u'\\' ? pattern + u'*' : pattern;
   WIN32_FIND_DATAW data;
   UniqueFindHandle find = FindFirst(ToSystemPath(whole), data);

@@ -87,7 +87,7 @@ TEST_F(RootFilePhase, AStopMadeWhileRootFilesAreAddedEndsTheRunThere) {
     const int rows = f.ListView1().Count();
     EXPECT_GT(rows, 0);
     EXPECT_LT(rows, kManyFiles / 10);
-    EXPECT_EQ(f.ListView1().SubItem(rows, 7), u"C:\\Many\\f" + DecimalText(rows - 1) + u"\\");
+    EXPECT_EQ(f.ListView1().SubItem(rows, kSubFullPath), u"C:\\Many\\f" + DecimalText(rows - 1) + u"\\");
     EXPECT_EQ(listed, std::vector<Str>{u"C:\\Many\\"});
   }
 }

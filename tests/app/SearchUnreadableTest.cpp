@@ -17,7 +17,7 @@ class SearchUnreadable : public SearchFixture {
     V marked;
     const ListModel& list = form.ListView1();
     for (int i = 1; i <= list.Count(); ++i) {
-      if (list.Row(i).overlay == kShortTotalsOverlay) marked.push_back(ToUtf8(list.SubItem(i, 7)));
+      if (list.Row(i).overlay == kShortTotalsOverlay) marked.push_back(ToUtf8(list.SubItem(i, kSubFullPath)));
     }
     return marked;
   }

@@ -24,7 +24,7 @@ class ListNavigation : public SearchFixture {
 
   int PositionOf(const Str& path) const {
     for (int i = 1; i <= form.ListView1().Count(); ++i) {
-      if (form.ListView1().SubItem(i, 7) == path) return i;
+      if (form.ListView1().SubItem(i, kSubFullPath) == path) return i;
     }
     return 0;
   }

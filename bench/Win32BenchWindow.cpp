@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "app/Win32Locale.h"
-#include "list/Module1.h"
 
 namespace tarnwick::bench {
 
@@ -24,9 +23,7 @@ BenchWindow::BenchWindow() : window_(loop_, SW_SHOWNORMAL) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   form_.emplace(view_, fs_, ReadNumberSeparators(), names_);
-  events_.emplace(*form_);
-  if (!window_.Create(*events_, form_->ListView1())) throw std::runtime_error("no window");
-  SortColumn = 5;
+  if (!window_.Create(*form_, form_->ListView1())) throw std::runtime_error("no window");
   window_.Show();
   window_.PumpMessages();
 }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "app/Form1Events.h"
 #include "app/Win32MainWindow.h"
 #include "app/Win32MessageLoop.h"
 #include "list/Win32TextOrder.h"
@@ -79,7 +78,6 @@ class BenchWindow {
   Win32FileSystem fs_;
   Win32TextOrder names_;
   std::optional<Form1> form_;
-  std::optional<Form1Events> events_;
   Win32MainWindow window_;
   PumpTimingView view_{window_};
 };

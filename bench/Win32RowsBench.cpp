@@ -103,9 +103,9 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<double> clicks;
   bool reversed = true;
   for (int click = 0; click < 2 * runs + 1; ++click) {
-    const Str firstBefore = model.SubItem(1, 7);
+    const Str firstBefore = model.SubItem(1, kSubFullPath);
     clicks.push_back(ClickHeader(bench, 2));
-    reversed = reversed && model.SubItem(model.Count(), 7) == firstBefore;
+    reversed = reversed && model.SubItem(model.Count(), kSubFullPath) == firstBefore;
   }
 
   const double windowSeconds = Median(large);

@@ -1,17 +1,18 @@
 #pragma once
 // The main window's behaviour: every handler and the search run, in portable
 // code that reaches the window through FormView and the disk through
-// FileSystem. Its definitions are spread by concern: rows in list/, the search
-// run and progress in app/, navigation in nav/.
+// FileSystem. Its definitions are spread by concern over the Form1*.cpp files
+// of this folder; what they decide beyond composing calls lives in list/
+// (the rows and their sorting), nav/ (navigation, drops) and scan/.
 #include <cstdint>
 #include <memory>
 
 #include "app/CancelPeriods.h"
+#include "app/ClosableView.h"
+#include "app/FormEvents.h"
 #include "app/FormView.h"
 #include "base/Clock.h"
 #include "list/ListModel.h"
-#include "list/ResultColumns.h"
-#include "list/ResultRows.h"
 #include "list/TextOrder.h"
 #include "nav/Drop.h"
 #include "scan/FileSystem.h"
@@ -20,14 +21,11 @@
 
 namespace tarnwick {
 
-class Form1 final : public GFCEvents {
+class Form1 final : public FormEvents, public GFCEvents {
  public:
   // `names` is the order in which the user expects names: the platform's.
   Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder())
-      : view_(view), fs_(fs), separators_(std::move(separators)), keyOrder_(names), windowPace_(view, kWindowPassMs) {
-    list_.SetThousandsSeparator(separators_.thousands);
-    list_.SetTextOrder(&keyOrder_);
-  }
+      : view_(view), fs_(fs), list_(names, std::move(separators)), windowPace_(view, kWindowPassMs) {}
 
   ListModel& ListView1() { return list_; }
   const ListModel& ListView1() const { return list_; }
@@ -49,27 +47,15 @@ class Form1 final : public GFCEvents {
   // The scanner of the current run; its events arrive in ProgFileSize.
   std::unique_ptr<GFC> GF;
 
-  // --- Window events (called by the window adapter) ---
-  void Command1_Click();  // "Search" / "Cancel", Enter and Esc
-  // A press of Command1 by the user, dated by the input that made it (the
-  // view's clock): taken in the role the button had when it was made.
-  void Command1_Click(std::uint64_t madeAt);
-  void Command2_Click();  // the folder picker
-  void Command4_Click();  // go up one folder
-  void Check1_Click();    // "View Full Path"
-  void Option1_Click(int Index);
-  void ListView1_ColumnClick(int Index);  // header Index, 1 for the first
-  void Form_QueryUnload();                // the window is about to close
-  void StatusBar1_PanelClick(int Index);  // a status panel, from 1
-  void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y);
-  void ListView1_DblClick();
-  void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
-  void ListView1_ContextMenu();       // the context-menu key or Shift+F10
+  // --- Window events (the list in FormEvents.h), called by the window ---
+#define TARNWICK_FORM1_HANDLER(name, parameters) void name parameters override;
+  TARNWICK_FORM1_EVENTS(TARNWICK_FORM1_HANDLER)
+#undef TARNWICK_FORM1_HANDLER
+  // A press of Command1 in the role it has now: "Search" validates Text1
+  // and runs, "Cancel" asks the run to stop. Navigation and drops press it.
+  void Command1_Click();
   void 開いて検索_Click();            // pop1's item: search the selected row's folder
   void つ上のフォルダを検索_Click();  // pop2's item: search the parent folder
-
-  // --- Drag and drop: a drop on ListView1 or Text1 ---
-  void DropFile(DropData& D);
 
   // --- Search run ---
   void C1C();
@@ -120,11 +106,8 @@ class Form1 final : public GFCEvents {
   void FailRun();
   void DropFailed();
 
-  FormView& view_;
+  ClosableView view_;
   FileSystem& fs_;
-  NumberSeparators separators_;
-  SortKeyOrder keyOrder_;
-  SortKeys sortKeys_;
   ListModel list_;
   UnreadableList unreadable_;
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows

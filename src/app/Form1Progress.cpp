@@ -15,10 +15,12 @@ void Form1::GF_ProgFileSize(const Str& SearchString, double FileCount, double Fi
 }
 
 void Form1::Form_QueryUnload() {
-  // The close always goes ahead; a run in progress stops and unloads the
-  // window at its end.
+  // The close always goes ahead and the window goes at once; a run in
+  // progress stops, winds down on what the window last showed and unloads
+  // what is left at its end.
   CancelRequested = 1;
   UnloadPending = 1;
+  view_.WindowGone();
 }
 
 }  // namespace tarnwick

@@ -1,14 +1,12 @@
-// The rows of the result list: adding a finished row, re-rendering every row
-// after a display setting changed, and rebuilding the composite sort keys.
+// The rows of the result list: adding a finished row and re-rendering every
+// row after a display setting changed.
 #include "app/Form1.h"
-#include "list/Module1.h"
-#include "list/ResultRows.h"
 
 namespace tarnwick {
 
 void Form1::AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image, bool Short) {
   list_.SetSorted(false);
-  const int i = AppendResultRow(list_, st, Si, Co, DC, Image);
+  const int i = list_.AppendRow(RowFacts{st, Si, Co, DC, Image});
   // Short totals are marked on the picture; the texts hold what was counted.
   if (Short) list_.SetOverlay(i, kShortTotalsOverlay);
   SetSimpleSize(i);
@@ -29,22 +27,10 @@ void Form1::ReDraw() {
   const int unit = view_.SelectedUnit();
   const bool fullPath = view_.FullPathChecked();
   const int n = list_.Count();
-  for (int i = 1; i <= n; ++i) RenderRow(list_, i, unit, fullPath, separators_.decimal);
+  for (int i = 1; i <= n; ++i) list_.Render(i, unit, fullPath);
 }
 
-void Form1::SortAdd() {
-  // The first key rebuild after root-file rows were being added only ends
-  // that phase; a run stopped there leaves the flag set for it.
-  if (AddingRootFiles != 0) {
-    AddingRootFiles = 0;
-    return;
-  }
-  sortKeys_.Rebuild(list_, SortColumn);
-}
-
-void Form1::SetSimpleSize(int Index) {
-  RenderRow(list_, Index, view_.SelectedUnit(), view_.FullPathChecked(), separators_.decimal);
-}
+void Form1::SetSimpleSize(int Index) { list_.Render(Index, view_.SelectedUnit(), view_.FullPathChecked()); }
 
 void Form1::Check1_Click() { ReDraw(); }
 

@@ -1,21 +1,26 @@
-// Sorting the rows by a column header: the header chooses the key column,
-// the composite keys are rebuilt for it and the list sorts by them.
+// Sorting the rows by a column header: the header chooses the key column and
+// the direction, the composite keys are rebuilt for them and the list sorts
+// by them. What each step means lives with the rows (list/ListSorting.cpp).
 #include "app/Form1.h"
-#include "list/Module1.h"
 
 namespace tarnwick {
 
 void Form1::ListView1_ColumnClick(int Index) {
-  const int k = KeyColumnForHeader(Index);
   // The captionless headers past the fifth hold row data and sort nothing.
-  if (k == 0) return;
-  // The same key column again reverses the direction; another keeps it.
-  if (k == SortColumn) list_.SetSortOrder(1 - list_.SortOrder());
-  SortColumn = k;
+  if (!list_.ChooseSortHeader(Index)) return;
   SortAdd();
-  list_.SetSortKey(kSubCompositeKey);
   list_.SetSorted(true);
-  view_.ShowSortArrow(Index, list_.SortOrder());
+}
+
+void Form1::SortAdd() {
+  // The first key rebuild after root-file rows were being added only ends
+  // that phase; a run stopped there leaves the flag set for it.
+  if (AddingRootFiles != 0) {
+    AddingRootFiles = 0;
+    return;
+  }
+  // The arrow moves with the keys, so it shows the order the rows have.
+  if (list_.BuildSortKeys()) view_.ShowSortArrow(list_.Arrow().header, list_.Arrow().order);
 }
 
 }  // namespace tarnwick

@@ -1,31 +1,49 @@
 #pragma once
-// The events of the main window's controls, as the Win32 window delivers
-// them. In the program they go to Form1's handlers (Form1Events); the tests
-// of the window record them instead.
+// The events of the main window's controls, each declared once here: the
+// Win32 window calls them and Form1 handles them (its handlers carry these
+// names, declared from this list). A receiver that cares for only some, as
+// the tests of the window do, leaves the others to the empty defaults.
 #include <cstdint>
 
 #include "nav/Drop.h"
+
+// EVENT(handler name, parameter types). In order:
+// - Command1 ("Search" / "Cancel", Enter and Esc) pressed at a time on the
+//   window's clock: that of the input that pressed it (a press not made by
+//   input: the time it was handled);
+// - Command2 (the folder picker), Command4 (go up), Check1 ("View Full
+//   Path") clicked; Option1 button Index clicked;
+// - the header Index (1 for the first) of ListView1 clicked;
+// - the window about to close;
+// - a drop on ListView1 or Text1;
+// - status panel Index (from 1) clicked;
+// - a mouse button (1 left, 2 right, 4 middle) released over ListView1, with
+//   the shift state and the place in the units of the list's hit test;
+// - ListView1 double-clicked; a key (code, shift state) pressed in it; its
+//   context menu asked for by the keyboard.
+#define TARNWICK_FORM1_EVENTS(EVENT)                                      \
+  EVENT(Command1_Click, (std::uint64_t))                                  \
+  EVENT(Command2_Click, ())                                               \
+  EVENT(Command4_Click, ())                                               \
+  EVENT(Check1_Click, ())                                                 \
+  EVENT(Option1_Click, (int))                                             \
+  EVENT(ListView1_ColumnClick, (int))                                     \
+  EVENT(Form_QueryUnload, ())                                             \
+  EVENT(DropFile, (DropData&))                                            \
+  EVENT(StatusBar1_PanelClick, (int))                                     \
+  EVENT(ListView1_MouseUp, (std::int16_t, std::int16_t, float, float))    \
+  EVENT(ListView1_DblClick, ())                                           \
+  EVENT(ListView1_KeyDown, (std::int16_t, std::int16_t))                  \
+  EVENT(ListView1_ContextMenu, ())
 
 namespace tarnwick {
 
 class FormEvents {
  public:
   virtual ~FormEvents() = default;
-  // Pressed at `madeAt`, on the clock of the window, by the input that
-  // pressed it (a press not made by input: the time it was handled).
-  virtual void Command1_Click(std::uint64_t madeAt) = 0;
-  virtual void Command2_Click() = 0;
-  virtual void Command4_Click() = 0;
-  virtual void Check1_Click() = 0;
-  virtual void Option1_Click(int index) = 0;
-  virtual void ListView1_ColumnClick(int index) = 0;  // 1 for the first header
-  virtual void Form_QueryUnload() = 0;
-  virtual void DropFile(DropData& data) = 0;  // a drop on ListView1 or Text1
-  virtual void StatusBar1_PanelClick(int index) = 0;  // panels from 1
-  virtual void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) = 0;
-  virtual void ListView1_DblClick() = 0;
-  virtual void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) = 0;
-  virtual void ListView1_ContextMenu() = 0;
+#define TARNWICK_DECLARE_EVENT(name, parameters) virtual void name parameters {}
+  TARNWICK_FORM1_EVENTS(TARNWICK_DECLARE_EVENT)
+#undef TARNWICK_DECLARE_EVENT
 };
 
 }  // namespace tarnwick

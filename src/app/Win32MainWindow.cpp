@@ -246,10 +246,6 @@ void Win32MainWindow::OnTimer(UINT_PTR id) {
 }
 
 void Win32MainWindow::OnDestroy() {
-  closedText1_ = Text1();
-  closedStatus_ = StatusText();
-  closedUnit_ = SelectedUnit();
-  closedFullPath_ = FullPathChecked();
   listView1Drop_.Revoke();
   text1Drop_.Revoke();
   drops_.clear();

@@ -152,12 +152,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   bool shown_ = false;
   bool unloaded_ = false;
 
-  // What the handlers of a search that outlives the closed window still read.
-  Str closedText1_;
-  Str closedStatus_;
   Str status2_;  // the second panel's text; no panel while it is empty
-  int closedUnit_ = 1;
-  bool closedFullPath_ = false;
 };
 
 }  // namespace tarnwick

@@ -1,6 +1,5 @@
-// FormView over the real controls. After the window has been closed in the
-// middle of a search, the search still runs to its end: the calls then act on
-// what the window last showed and show nothing.
+// FormView over the real controls. Form1 stops asking a closed window
+// anything (ClosableView); what still reaches it acts on nothing.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -28,16 +27,12 @@ constexpr UINT kImmediateRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN 
 
 Str Win32MainWindow::Text1() {
   HWND edit = ControlWindow(DesignedControl::Text1);
-  return edit != nullptr ? WindowText(edit) : closedText1_;
+  return edit != nullptr ? WindowText(edit) : Str();
 }
 
 void Win32MainWindow::SetText1(const Str& text) {
   HWND edit = ControlWindow(DesignedControl::Text1);
-  if (edit != nullptr) {
-    ::SetWindowTextW(edit, ToWide(text).c_str());
-  } else {
-    closedText1_ = text;
-  }
+  if (edit != nullptr) ::SetWindowTextW(edit, ToWide(text).c_str());
 }
 
 void Win32MainWindow::SetEnabled(Control control, bool enabled) {
@@ -83,7 +78,6 @@ void Win32MainWindow::RepaintWindow() {
 }
 
 void Win32MainWindow::SetStatusText(const Str& text) {
-  closedStatus_ = text;
   HWND status = ControlWindow(DesignedControl::StatusBar1);
   if (status != nullptr) ::SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
 }
@@ -95,7 +89,7 @@ void Win32MainWindow::SetStatusText2(const Str& text) {
 
 Str Win32MainWindow::StatusText() {
   HWND status = ControlWindow(DesignedControl::StatusBar1);
-  if (status == nullptr) return closedStatus_;
+  if (status == nullptr) return Str();
   const size_t length = LOWORD(::SendMessageW(status, SB_GETTEXTLENGTHW, 0, 0));
   std::vector<wchar_t> buffer(length + 1, L'\0');
   ::SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buffer.data()));
@@ -103,7 +97,7 @@ Str Win32MainWindow::StatusText() {
 }
 
 void Win32MainWindow::ShowMessage(const Str& text) {
-  // Once the window is closed the user has left; nothing pops up after it.
+  // A box without its window would stand alone on the screen.
   if (hwnd_ == nullptr) return;
   ::MessageBoxW(hwnd_, ToWide(text).c_str(), ToWide(kAppTitle).c_str(), MB_OK);
 }
@@ -114,14 +108,12 @@ bool Win32MainWindow::AskYesNo(const Str& text) {
 }
 
 int Win32MainWindow::SelectedUnit() {
-  if (hwnd_ == nullptr) return closedUnit_;
   if (IsChecked(ControlWindow(DesignedControl::Option1_0))) return 0;
   if (IsChecked(ControlWindow(DesignedControl::Option1_2))) return 2;
   return 1;
 }
 
 bool Win32MainWindow::FullPathChecked() {
-  if (hwnd_ == nullptr) return closedFullPath_;
   return IsChecked(ControlWindow(DesignedControl::Check1));
 }
 

@@ -8,8 +8,7 @@ namespace tarnwick {
 
 Form1& Win32Program::LoadForm1() {
   form_.emplace(window_, fileSystem_, ReadNumberSeparators(), names_);
-  events_.emplace(*form_);
-  if (!window_.Create(*events_, form_->ListView1())) {
+  if (!window_.Create(*form_, form_->ListView1())) {
     throw std::runtime_error("the main window could not be created");
   }
   return *form_;

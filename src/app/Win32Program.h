@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "app/Form1.h"
-#include "app/Form1Events.h"
 #include "app/Main.h"
 #include "app/Win32MainWindow.h"
 #include "app/Win32MessageLoop.h"
@@ -37,7 +36,6 @@ class Win32Program final : public FormLoader {
   // Declared before the window so that the window, which shows Form1's rows,
   // is destroyed first.
   std::optional<Form1> form_;
-  std::optional<Form1Events> events_;
   Win32MainWindow window_;
 };
 

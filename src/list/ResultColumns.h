@@ -66,14 +66,6 @@ inline constexpr std::array<ColumnDesign, kSubItemCount + 1> kListView1Columns{{
 // ascending.
 inline constexpr int kDesignSortHeader = 3;
 
-// The key column a click on header `header` (1 for the first) chooses; 0 for
-// the hidden headers and any number outside the list.
-constexpr int KeyColumnForHeader(int header) {
-  return header >= 1 && header <= static_cast<int>(kListView1Columns.size())
-             ? kListView1Columns[static_cast<size_t>(header - 1)].sortsBy
-             : 0;
-}
-
 // Whether column `index` (0 for the first) is one of the hidden ones.
 constexpr bool ColumnHidden(int index) {
   return index >= 0 && index < static_cast<int>(kListView1Columns.size()) &&

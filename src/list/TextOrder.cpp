@@ -5,8 +5,6 @@ namespace {
 
 int Sign(int c) { return (c > 0) - (c < 0); }
 
-int CompareCodes(StrView a, StrView b) { return Sign(a.compare(b)); }
-
 // 0..9 for an ASCII or full-width digit, -1 for anything else.
 int DigitValue(char16_t c) {
   if (c >= u'0' && c <= u'9') return c - u'0';
@@ -20,13 +18,6 @@ char16_t FoldLetter(char16_t c) {
   if (c >= u'\uFF21' && c <= u'\uFF3A') return static_cast<char16_t>(c - u'\uFF21' + u'a');
   if (c >= u'\uFF41' && c <= u'\uFF5A') return static_cast<char16_t>(c - u'\uFF41' + u'a');
   return c;
-}
-
-bool AllAsciiDigits(StrView s) {
-  for (const char16_t c : s) {
-    if (c < u'0' || c > u'9') return false;
-  }
-  return true;
 }
 
 // Compares the digit runs that start a and b by value, without converting
@@ -79,13 +70,6 @@ int NaturalTextOrder::Compare(StrView a, StrView b) const {
 const TextOrder& NaturalOrder() {
   static const NaturalTextOrder order;
   return order;
-}
-
-int SortKeyOrder::Compare(StrView a, StrView b) const {
-  if (a.size() == b.size() && AllAsciiDigits(a) && AllAsciiDigits(b)) return CompareCodes(a, b);
-  if (a.empty() || b.empty() || a.front() != b.front()) return CompareCodes(a, b);
-  const int c = Sign(names_.Compare(a.substr(1), b.substr(1)));
-  return c != 0 ? c : CompareCodes(a, b);
 }
 
 }  // namespace tarnwick

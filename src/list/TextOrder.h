@@ -29,23 +29,4 @@ class NaturalTextOrder final : public TextOrder {
 // One NaturalTextOrder for everyone.
 const TextOrder& NaturalOrder();
 
-// The order of the result rows' composite sort keys: one digit that stands
-// for the kind of row and the direction, then the text of the key column.
-// - Keys of equal length made only of ASCII digits (every key built from a
-//   zero-padded number) compare digit by digit, which is their numeric order
-//   and what any order that reads digit runs as numbers gives them too.
-// - Otherwise the first digit decides alone: read together with a name that
-//   begins with digits it would change that name's number ("007" would sort
-//   after "8").
-// - Then the rest by `names`; what `names` holds equal by UTF-16 code, so
-//   that rows come out in the same order on every sort.
-class SortKeyOrder final : public TextOrder {
- public:
-  explicit SortKeyOrder(const TextOrder& names) : names_(names) {}
-  int Compare(StrView a, StrView b) const override;
-
- private:
-  const TextOrder& names_;
-};
-
 }  // namespace tarnwick

@@ -243,11 +243,6 @@ void Win32ResultList::SetCount() {
   if (after.right != before.right) ::InvalidateRect(ListView_GetHeader(list_), nullptr, TRUE);
 }
 
-bool Win32ResultList::ColumnShown(int k) const {
-  // The hidden sub-items sit in columns that stay without width.
-  return !ColumnHidden(k);
-}
-
 void Win32ResultList::RowsCleared() {
   if (list_ == nullptr) return;
   refresh_.Reset();
@@ -266,14 +261,6 @@ void Win32ResultList::RowAppended(int position) {
 
 void Win32ResultList::RowChanged(int position) {
   if (list_ == nullptr) return;
-  refresh_.RowsStale(position, position);
-  Schedule();
-}
-
-void Win32ResultList::CellChanged(int position, int k) {
-  // A row the list view has not been told of yet is drawn afresh when it is
-  // (its append marked it stale), so asking the columns is left out there.
-  if (list_ == nullptr || position > shownCount_ || !ColumnShown(k)) return;
   refresh_.RowsStale(position, position);
   Schedule();
 }

@@ -59,7 +59,6 @@ class Win32ResultList final : public ListObserver {
   void RowsCleared() override;
   void RowAppended(int position) override;
   void RowChanged(int position) override;
-  void CellChanged(int position, int k) override;
   void RowsReordered() override;
   void RowMoved(int from, int to) override;
   void SelectionChanged(int position) override;
@@ -67,7 +66,6 @@ class Win32ResultList final : public ListObserver {
  private:
   void Schedule();
   void SetCount();
-  bool ColumnShown(int k) const;
   void FixWidth(int index);
   // Selects the row at `position` (0: none) in the list view. A row the list
   // view has not been told of yet is told of first when `tellCount`, else it

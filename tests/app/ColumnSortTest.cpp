@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "app/Form1.h"
 #include "fakes/FakeFormView.h"
 #include "fakes/MemoryFileSystem.h"
-#include "list/Module1.h"
 
 namespace tarnwick {
 namespace {
@@ -21,18 +21,15 @@ constexpr int kFoldersHeader = 5;
 
 class ColumnSort : public ::testing::Test {
  protected:
-  void SetUp() override { SortColumn = 5; }
-  void TearDown() override { SortColumn = 5; }
-
-  ListModel& list() { return form.ListView1(); }
+  ListModel& list() { return form->ListView1(); }
 
   void AddRootFile(const Str& name, double size) {
-    form.AddingRootFiles = 1;
-    form.AddList(u"C:\\r\\" + name + u"\\", size, 0, 0, kRootFileRow);
+    form->AddingRootFiles = 1;
+    form->AddList(u"C:\\r\\" + name + u"\\", size, 0, 0, kRootFileRow);
   }
   void AddFolder(const Str& name, double size, double files = 0, double folders = 0) {
-    form.AddingRootFiles = 0;
-    form.AddList(u"C:\\r\\" + name + u"\\", size, files, folders, kFolderRow);
+    form->AddingRootFiles = 0;
+    form->AddList(u"C:\\r\\" + name + u"\\", size, files, folders, kFolderRow);
   }
   // Root files first, as a run adds them, then folders.
   void AddTheRows() {
@@ -55,13 +52,15 @@ class ColumnSort : public ::testing::Test {
     for (int i = 1; i <= list().Count(); ++i) {
       const bool folder = list().SubItem(i, kSubKind) == u"1";
       const Str prefix = o == 0 ? (folder ? u"6" : u"7") : (folder ? u"4" : u"3");
-      EXPECT_EQ(list().SubItem(i, kSubCompositeKey), prefix + list().SubItem(i, SortColumn)) << i;
+      EXPECT_EQ(list().SubItem(i, kSubCompositeKey), prefix + list().SubItem(i, list().SortColumn())) << i;
     }
   }
 
   testing::FakeFormView view;
   testing::MemoryFileSystem fs;
-  Form1 form{view, fs};
+  // Sorting state lives as long as its form: a case that needs it fresh
+  // makes a new one.
+  std::optional<Form1> form{std::in_place, view, fs};
 };
 
 TEST_F(ColumnSort, HeaderClicksChooseTheKeyColumnAndTheDirection) {
@@ -91,20 +90,17 @@ TEST_F(ColumnSort, HeaderClicksChooseTheKeyColumnAndTheDirection) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    SetUp();
-    list().Clear();
-    list().SetSortOrder(0);
+    form.emplace(view, fs);
     view.arrowHeader = 0;
     AddTheRows();
-    for (const int header : c.clicks) form.ListView1_ColumnClick(header);
-    EXPECT_EQ(SortColumn, c.column);
+    for (const int header : c.clicks) form->ListView1_ColumnClick(header);
+    EXPECT_EQ(list().SortColumn(), c.column);
     EXPECT_EQ(list().SortOrder(), c.order);
     EXPECT_EQ(Texts(), c.rows);
     ExpectFreshKeys();
     if (!c.clicks.empty()) {
       EXPECT_EQ(view.arrowHeader, c.clicks.back());
       EXPECT_EQ(view.arrowOrder, c.order);
-      EXPECT_EQ(list().SortKey(), kSubCompositeKey);
       EXPECT_TRUE(list().Sorted());
     }
   }
@@ -112,19 +108,19 @@ TEST_F(ColumnSort, HeaderClicksChooseTheKeyColumnAndTheDirection) {
 
 TEST_F(ColumnSort, HeadersPastTheFifthDoNothing) {
   AddTheRows();
-  form.ListView1_ColumnClick(kSizeHeader);
+  form->ListView1_ColumnClick(kSizeHeader);
   const Names before = Texts();
-  for (const int header : {6, 7, 8, 9, 10, 11, 12, 0, 13, -1}) form.ListView1_ColumnClick(header);
-  EXPECT_EQ(SortColumn, 5);
+  for (const int header : {6, 7, 8, 9, 10, 11, 12, 0, 13, -1}) form->ListView1_ColumnClick(header);
+  EXPECT_EQ(list().SortColumn(), 5);
   EXPECT_EQ(list().SortOrder(), 1);
   EXPECT_EQ(view.arrowHeader, kSizeHeader);
   EXPECT_EQ(Texts(), before);
 }
 
 TEST_F(ColumnSort, AClickOnAnEmptyListCarriesIntoTheNextRun) {
-  form.ListView1_ColumnClick(kFilesHeader);
-  form.ListView1_ColumnClick(kFilesHeader);
-  EXPECT_EQ(SortColumn, 8);
+  form->ListView1_ColumnClick(kFilesHeader);
+  form->ListView1_ColumnClick(kFilesHeader);
+  EXPECT_EQ(list().SortColumn(), 8);
   EXPECT_EQ(list().SortOrder(), 1);
   EXPECT_EQ(view.arrowHeader, kFilesHeader);
   EXPECT_EQ(view.arrowOrder, 1);
@@ -138,24 +134,37 @@ TEST_F(ColumnSort, TheFirstClickAfterARunStoppedAmongRootFilesOnlyEndsThatPhase)
   AddRootFile(u"b", 20);
   AddRootFile(u"c", 30);
   AddRootFile(u"a", 10);
-  form.ListView1_ColumnClick(kSizeHeader);
-  EXPECT_EQ(form.AddingRootFiles, 0);
+  form->ListView1_ColumnClick(kSizeHeader);
+  EXPECT_EQ(form->AddingRootFiles, 0);
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(list().SubItem(i, kSubCompositeKey), u"") << i;
   EXPECT_EQ(Texts(), (Names{u"b", u"c", u"a"}));
-  form.ListView1_ColumnClick(kSizeHeader);
+  form->ListView1_ColumnClick(kSizeHeader);
   EXPECT_EQ(Texts(), (Names{u"a", u"b", u"c"}));
   ExpectFreshKeys();
+}
+
+TEST_F(ColumnSort, TheArrowShowsTheOrderTheRowsHave) {
+  // A click that only ends the root-file phase orders nothing: no arrow moves.
+  AddRootFile(u"b", 20);
+  AddRootFile(u"a", 10);
+  form->ListView1_ColumnClick(kFilesHeader);
+  EXPECT_EQ(view.arrowHeader, 0);
+  EXPECT_EQ(Texts(), (Names{u"b", u"a"}));
+  // Once rows are keyed by what it chose, the arrow comes to its header.
+  AddFolder(u"d", 5, 3);
+  EXPECT_EQ(view.arrowHeader, kFilesHeader);
+  EXPECT_EQ(view.arrowOrder, 0);
 }
 
 TEST_F(ColumnSort, AClickInsideARunsYieldOrdersTheRowsAddedAfterIt) {
   AddFolder(u"a", 100, 5);
   AddFolder(u"b", 300, 1);
-  view.Post([&] { form.ListView1_ColumnClick(kFilesHeader); });
+  view.Post([&] { form->ListView1_ColumnClick(kFilesHeader); });
   AddFolder(u"c", 200, 9);
   EXPECT_EQ(Texts(), (Names{u"b", u"a", u"c"}));
   AddFolder(u"d", 1, 7);
   EXPECT_EQ(Texts(), (Names{u"b", u"a", u"d", u"c"}));
-  view.Post([&] { form.ListView1_ColumnClick(kFilesHeader); });
+  view.Post([&] { form->ListView1_ColumnClick(kFilesHeader); });
   AddRootFile(u"e.txt", 999);
   AddFolder(u"f", 0, 2);
   AddFolder(u"g", 0, 6);
@@ -171,14 +180,14 @@ TEST_F(ColumnSort, NamesComeInTheOrderTheUserKnows) {
                                u"Ｆｏｌｄｅｒ 3"}) {
     AddFolder(name, 1);
   }
-  form.ListView1_ColumnClick(kNameHeader);
+  form->ListView1_ColumnClick(kNameHeader);
   // Case ignored, digit runs as numbers, full-width letters as their
   // narrow forms; names equal but for case in one fixed order; root files
   // after folders.
   const Names ascending{u"007",      u"8",         u"B",    u"b",    u"Folder 1", u"folder 2",
                         u"Ｆｏｌｄｅｒ 3", u"Folder 10", u"あいう", u"漢字", u"a.txt"};
   EXPECT_EQ(Texts(), ascending);
-  form.ListView1_ColumnClick(kNameHeader);
+  form->ListView1_ColumnClick(kNameHeader);
   const Names descending{u"漢字",    u"あいう", u"Folder 10", u"Ｆｏｌｄｅｒ 3", u"folder 2", u"Folder 1",
                          u"b",      u"B",     u"8",         u"007",      u"a.txt"};
   EXPECT_EQ(Texts(), descending);

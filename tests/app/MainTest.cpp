@@ -7,18 +7,19 @@
 #include "app/Main.h"
 #include "fakes/FakeFormView.h"
 #include "fakes/MemoryFileSystem.h"
-#include "list/Module1.h"
 
 namespace tarnwick {
 namespace {
 
-// Records what start-up does to the window, in order, with the value of
-// SortColumn at each step.
+// Records what start-up does to the window, in order, with the value of the
+// loaded form's SortColumn at each step.
 class RecordingView : public testing::FakeFormView {
  public:
   std::vector<std::string> steps;
+  const Form1* form = nullptr;
   void SetText1(const Str& text) override {
-    steps.push_back("SetText1 " + ToUtf8(text) + " SortColumn=" + std::to_string(SortColumn));
+    const std::string column = form != nullptr ? std::to_string(form->ListView1().SortColumn()) : "none";
+    steps.push_back("SetText1 " + ToUtf8(text) + " SortColumn=" + column);
     FakeFormView::SetText1(text);
   }
   void Show() override {
@@ -35,13 +36,13 @@ class RecordingLoader : public FormLoader {
   Form1& LoadForm1() override {
     view.steps.push_back(form ? "loaded twice" : "LoadForm1");
     form.emplace(view, fs);
+    view.form = &*form;
     return *form;
   }
   FormView& View() override { return view; }
 };
 
-TEST(Main, LoadsThenSetsTheSortColumnThenFillsText1ThenShows) {
-  SortColumn = 8;
+TEST(Main, LoadsSortingBySizeThenFillsText1ThenShows) {
   RecordingLoader loader;
   // The quotation marks stay part of the root text, which the system then
   // refuses as a path: the start-up search only shows why.

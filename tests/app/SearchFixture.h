@@ -9,14 +9,12 @@
 #include "app/Form1.h"
 #include "fakes/FakeFormView.h"
 #include "fakes/MemoryFileSystem.h"
-#include "list/Module1.h"
 
 namespace tarnwick::testing {
 
 class SearchFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    SortColumn = 5;
     fs.AddFolder(u"C:\\Data");
     fs.AddFile(u"C:\\Data\\a.txt", 10);
     fs.AddFile(u"C:\\Data\\b.txt", 20);

@@ -1,3 +1,5 @@
+#include <new>
+
 #include "app/SearchFixture.h"
 
 // Stopping a run, closing the window and going up while a run is active: the
@@ -108,6 +110,25 @@ TEST_F(SearchStop, ClosingTheWindowStopsTheRunAndUnloadsOnceItEnds) {
   EXPECT_EQ(RowPaths(), (V{"C:\\Five\\S1\\", "C:\\Five\\root.txt\\"}));
 }
 
+TEST_F(SearchStop, AfterACloseTheRunSeesOnlyWhatTheWindowLastShowed) {
+  MakeFive();
+  view.fullPath = true;
+  AtProgressOf(u"C:\\Five\\S2\\", [this] {
+    form.Form_QueryUnload();
+    // A window that has gone answers nothing the run could trust.
+    view.unit = 0;
+    view.fullPath = false;
+    view.text1.clear();
+    form.Command1_Click();  // would find Text1 empty and say so
+  });
+  Search(u"C:\\Five");
+  EXPECT_EQ(view.messages, std::vector<Str>{});
+  EXPECT_EQ(view.unloads, 1);
+  const ListRow row = form.ListView1().Row(1);
+  EXPECT_EQ(row.text, u"C:\\Five\\S1\\");
+  EXPECT_EQ(row.sub[kSubSimpleSize], u"0.0MB");
+}
+
 TEST_F(SearchStop, CloseTogetherWithGoUpUnloadsAndStartsNothingMore) {
   MakeFive();
   AtProgressOf(u"C:\\Five\\S1\\", [this] {
@@ -173,12 +194,11 @@ TEST_F(SearchStop, AGoUpAskedForDuringAFailedRunIsForgotten) {
   AtProgressOf(u"C:\\Five\\S1\\", [this] {
     fs.FailProbe(u"C:\\Five\\");  // the press does not stop the run
     form.Command4_Click();
-    SortColumn = 0;  // the next row cannot be keyed: the run fails
+    throw std::bad_alloc();  // the run fails
   });
   Search(u"C:\\Five");
   EXPECT_EQ(view.status, u"Error. Search is Canceld.");
   EXPECT_EQ(form.UpPending, 0);
-  SortColumn = 5;
   Search(u"C:\\Data");
   EXPECT_EQ(view.text1, u"C:\\Data\\");
 }

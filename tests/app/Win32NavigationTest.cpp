@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, KeysInTheListReachTheHandlers) {
 }
 
 TEST_F(MainWindowTest, PopupMenusOpenAtTheirPlaceWithTheirItem) {
-  for (int i = 0; i < 5; ++i) rows.Append(u"row " + DecimalText(i), 1);
+  for (int i = 0; i < 5; ++i) rows.AppendRow(RowFacts{u"row " + DecimalText(i), 0, 0, 0, kFolderRow});
   HWND list = Get(DesignedControl::ListView1);
   ASSERT_TRUE(PumpUntil(loop, [&] { return ListView_GetItemCount(list) == 5; }));
   const POINT onRow = RowPoint(list, 3);
@@ -172,14 +172,14 @@ class NavigationProgramTest : public ::testing::Test {
   int IndexOf(const Str& path) {
     const ListModel& rows = program.Form().ListView1();
     for (int i = 1; i <= rows.Count(); ++i) {
-      if (rows.SubItem(i, 7) == path) return i - 1;
+      if (rows.SubItem(i, kSubFullPath) == path) return i - 1;
     }
     return -1;
   }
   std::vector<Str> Paths() {
     std::vector<Str> paths;
     const ListModel& rows = program.Form().ListView1();
-    for (int i = 1; i <= rows.Count(); ++i) paths.push_back(rows.SubItem(i, 7));
+    for (int i = 1; i <= rows.Count(); ++i) paths.push_back(rows.SubItem(i, kSubFullPath));
     return paths;
   }
   // Waits for a search of `root` to have run to its end.

@@ -122,10 +122,11 @@ class ResultListTest : public MainWindowTest {
   int SelectedItem() const { return ListView_GetNextItem(List(), -1, LVNI_SELECTED); }
 
   // A folder row as a search adds it: unsorted while it is written, then
-  // put in its place, then a pump.
-  void AddSorted(const Str& name, const Str& key) {
+  // keyed and put in its place by its size, then a pump.
+  void AddSorted(const Str& name, double size) {
     rows.SetSorted(false);
-    AddRow(name, u"", key, 1);
+    AddRow(name, size, kFolderRow);
+    rows.BuildSortKeys();
     rows.SetSorted(true);
     Drain(loop);
   }
@@ -160,41 +161,39 @@ class ResultListTest : public MainWindowTest {
     ASSERT_FALSE(::GetUpdateRect(List(), &update, FALSE));
   }
 
-  // A row as the result rows are made: text, a few sub-items, a picture.
-  void AddRow(const Str& name, const Str& size, const Str& key, int icon) {
-    const int position = rows.Append(name, icon);
-    rows.SetSubItem(position, kSubSize, size);
-    rows.SetSubItem(position, kSubKind, icon == 1 ? u"1" : u"2");
-    rows.SetSubItem(position, kSubCompositeKey, key);
+  // A row as a search adds it, shown with its bare name in MB.
+  void AddRow(const Str& name, double size, int kind) {
+    const int position = rows.AppendRow(RowFacts{u"Z:\\data\\" + name + u"\\", size, 0, 0, kind});
+    rows.Render(position, 1, false);
   }
 };
 
 TEST_F(ResultListTest, ShowsAppendedRowsWithSubItemsAndPictures) {
   EXPECT_EQ(Count(), 0);
-  AddRow(u"photos", u"1,234,567", u"6000001234567", 1);
-  AddRow(u"notes.txt", u"", u"7000000000012", 2);
+  AddRow(u"photos", 1234567, kFolderRow);
+  AddRow(u"notes.txt", 0, kRootFileRow);
+  rows.BuildSortKeys();
   ASSERT_EQ(Count(), 2);
   EXPECT_EQ(Cell(0, 0), u"photos");
   EXPECT_EQ(Cell(0, kSubSize), u"1,234,567");
   EXPECT_EQ(Cell(0, kSubKind), u"1");
-  EXPECT_EQ(Cell(0, kSubCompositeKey), u"6000001234567");
-  EXPECT_EQ(Cell(0, kSubSimpleSize), u"");
+  EXPECT_EQ(Cell(0, kSubCompositeKey), u"6" + Str(23, u'0') + u"1234567");
+  EXPECT_EQ(Cell(0, kSubSimpleSize), u"1.1MB");
   EXPECT_EQ(Cell(1, 0), u"notes.txt");
   EXPECT_EQ(Cell(1, kSubKind), u"2");
   // Row pictures count from 1, the image list from 0.
   EXPECT_EQ(Image(0), 0);
   EXPECT_EQ(Image(1), 1);
 
-  // A rewritten cell is read afresh.
-  rows.SetText(1, u"Z:\\data\\photos\\");
-  rows.SetSubItem(1, kSubSimpleSize, u"1.2MB");
+  // A row rendered again is read afresh.
+  rows.Render(1, 2, true);
   EXPECT_EQ(Cell(0, 0), u"Z:\\data\\photos\\");
-  EXPECT_EQ(Cell(0, kSubSimpleSize), u"1.2MB");
+  EXPECT_EQ(Cell(0, kSubSimpleSize), u"1205.6KB");
 }
 
 TEST_F(ResultListTest, ARowWithShortTotalsShowsTheOverlayOverItsPicture) {
-  AddRow(u"complete", u"", u"6000000000001", 1);
-  AddRow(u"short", u"", u"6000000000002", 1);
+  AddRow(u"complete", 1, kFolderRow);
+  AddRow(u"short", 2, kFolderRow);
   rows.SetOverlay(2, kShortTotalsOverlay);
   ASSERT_EQ(Count(), 2);
   EXPECT_EQ(ListView_GetItemState(List(), 0, LVIS_OVERLAYMASK), 0u);
@@ -228,16 +227,17 @@ TEST_F(ResultListTest, ARowWithShortTotalsShowsTheOverlayOverItsPicture) {
 
 TEST_F(ResultListTest, LongTextsAreCutToTheBufferGiven) {
   const Str name = u"日本語" + Str(300, u'x');
-  AddRow(name, u"", u"", 1);
+  AddRow(name, 0, kFolderRow);
   EXPECT_EQ(Cell(0, 0, 10), name.substr(0, 9));
   EXPECT_EQ(Cell(0, 0, 1), u"");
   EXPECT_EQ(Cell(0, 0, 1024), name);
 }
 
 TEST_F(ResultListTest, FollowsTheModelsOrderAndSelection) {
-  AddRow(u"small", u"", u"61", 1);
-  AddRow(u"big", u"", u"69", 1);
-  AddRow(u"file", u"", u"75", 2);
+  AddRow(u"small", 1, kFolderRow);
+  AddRow(u"big", 9, kFolderRow);
+  AddRow(u"file", 5, kRootFileRow);
+  rows.BuildSortKeys();
   // A row can be selected as soon as it is appended, before the list view
   // has been told of the new rows in one step.
   rows.Select(3);
@@ -246,7 +246,7 @@ TEST_F(ResultListTest, FollowsTheModelsOrderAndSelection) {
   EXPECT_EQ(SelectedItem(), 0);
 
   rows.SetSortOrder(1);
-  rows.SetSorted(true);  // descending: 75, 69, 61
+  rows.SetSorted(true);  // descending by the keys built ascending: file, big, small
   EXPECT_EQ(Cell(0, 0), u"file");
   EXPECT_EQ(Cell(1, 0), u"big");
   EXPECT_EQ(Cell(2, 0), u"small");
@@ -259,8 +259,8 @@ TEST_F(ResultListTest, FollowsTheModelsOrderAndSelection) {
 }
 
 TEST_F(ResultListTest, SelectingInTheListViewSelectsTheRow) {
-  AddRow(u"a", u"", u"", 1);
-  AddRow(u"b", u"", u"", 1);
+  AddRow(u"a", 0, kFolderRow);
+  AddRow(u"b", 0, kFolderRow);
   ASSERT_EQ(Count(), 2);
   ListView_SetItemState(List(), 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   EXPECT_EQ(rows.Selected(), 2);
@@ -272,7 +272,7 @@ TEST_F(ResultListTest, SelectingInTheListViewSelectsTheRow) {
 }
 
 TEST_F(ResultListTest, TypingANameSelectsTheRowItBeginsWith) {
-  for (const char16_t* name : {u"alpha", u"beta", u"gamma"}) AddRow(name, u"", u"", 1);
+  for (const char16_t* name : {u"alpha", u"beta", u"gamma"}) AddRow(name, 0, kFolderRow);
   ASSERT_EQ(Count(), 3);
   ::SetFocus(List());
   ::SendMessageW(List(), WM_CHAR, L'g', 1);
@@ -283,14 +283,14 @@ TEST_F(ResultListTest, TypingANameSelectsTheRowItBeginsWith) {
 }
 
 TEST_F(ResultListTest, ClearingEmptiesTheViewAndManyRowsStayCheap) {
-  for (int i = 0; i < 20000; ++i) AddRow(u"folder" + DecimalText(i), u"", u"", 1);
+  for (int i = 0; i < 20000; ++i) AddRow(u"folder" + DecimalText(i), 0, kFolderRow);
   EXPECT_EQ(Count(), 20000);
   EXPECT_EQ(Cell(19999, 0), u"folder19999");
   rows.Select(5);
   rows.Clear();
   EXPECT_EQ(Count(), 0);
   EXPECT_EQ(SelectedItem(), -1);
-  AddRow(u"again", u"", u"", 2);
+  AddRow(u"again", 0, kRootFileRow);
   EXPECT_EQ(Count(), 1);
   EXPECT_EQ(Cell(0, 0), u"again");
   EXPECT_EQ(Image(0), 1);
@@ -299,21 +299,22 @@ TEST_F(ResultListTest, ClearingEmptiesTheViewAndManyRowsStayCheap) {
 TEST_F(ResultListTest, ManyPlacedRowsAndResortsEndInTheModelsOrder) {
   std::mt19937 random(4711);
   for (int i = 0; i < 400; ++i) {
-    const Str key = Numbered(u"6", static_cast<std::int64_t>(random() % 100000));
-    AddSorted(Numbered(u"folder", i), key);
-    if (i % 10 == 0) rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), kSubSize, DecimalText(i));
+    AddSorted(Numbered(u"folder", i), static_cast<double>(random() % 100000));
+    if (i % 10 == 0) rows.Render(1 + static_cast<int>(random() % rows.Count()), i % 3, i % 20 == 0);
   }
   ExpectListShowsModel();
   rows.SetSortOrder(1);
   ExpectListShowsModel();
-  rows.SetSortKey(kSubSize);
+  rows.ChooseSortHeader(1);  // by name
+  rows.BuildSortKeys();
+  rows.SetSorted(true);
   ExpectListShowsModel();
   rows.Clear();
   EXPECT_EQ(Count(), 0);
 }
 
 TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
-  for (int i = 100; i < 200; ++i) AddSorted(Numbered(u"r", i), DecimalText(i));
+  for (int i = 100; i < 200; ++i) AddSorted(Numbered(u"r", i), i);
   PaintNow();
   const RECT top = ItemRect(0);
   ASSERT_GT(top.bottom, top.top);
@@ -321,65 +322,50 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   ASSERT_GT(perPage, 3);
   ASSERT_LT(perPage, 50);  // row 51 lies below the view
 
-  // Placed at position 51, below the view: nothing in view changes, only the
-  // count does.
-  rows.SetSorted(false);
-  AddRow(u"middle", u"", u"150x", 1);
-  rows.SetSorted(true);
+  // Placed at position 52, after its equal, below the view: nothing in view
+  // changes, only the count does.
+  AddSorted(u"middle", 150);
   RECT update = FlushAndGetUpdateRect();
   EXPECT_TRUE(::IsRectEmpty(&update));
   EXPECT_EQ(static_cast<int>(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)), 101);
   EXPECT_EQ(Cell(51, 0), u"middle");
   PaintNow();
 
-  // Hidden sub-items are not shown; a shown one repaints its row alone.
-  rows.SetSubItem(2, kSubPaddedSize, u"000101");
-  rows.SetSubItem(2, kSubFullPath, u"Z:\\r101\\");
+  // Rendering a row as it was changes nothing; in another unit it repaints
+  // that row alone.
+  rows.Render(2, 1, false);
   update = FlushAndGetUpdateRect();
   EXPECT_TRUE(::IsRectEmpty(&update));
-  rows.SetSubItem(2, kSubFiles, u"12");
+  rows.Render(2, 0, false);
   update = FlushAndGetUpdateRect();
   const RECT second = ItemRect(1);
   EXPECT_EQ(update.top, second.top);
   EXPECT_EQ(update.bottom, second.bottom);
   PaintNow();
 
-  // Row 10 re-keyed to come first: rows 1 to 10 show another row, the rest
-  // of the view stays.
-  rows.SetSubItem(10, kSubCompositeKey, u"05");
-  rows.SetSorted(true);
-  update = FlushAndGetUpdateRect();
-  EXPECT_EQ(update.top, top.top);
-  EXPECT_EQ(update.bottom, ItemRect(9).bottom);
-  EXPECT_EQ(Cell(0, 0), u"r109");
-  EXPECT_EQ(Cell(9, 0), u"r108");
-  PaintNow();
-
   // Placed at the top: every row in view moved down by one.
   rows.SetSorted(false);
-  AddRow(u"first", u"", u"00", 1);
+  AddRow(u"first", 0, kFolderRow);
+  rows.BuildSortKeys();
   rows.SetSorted(true);
   update = FlushAndGetUpdateRect();
   EXPECT_EQ(update.top, top.top);
   EXPECT_GE(update.bottom, ItemRect(perPage - 1).bottom);
   EXPECT_EQ(Cell(0, 0), u"first");
-  EXPECT_EQ(Cell(1, 0), u"r109");
+  EXPECT_EQ(Cell(1, 0), u"r100");
 }
 
 // The pixels of the list after the catch-ups are those a full repaint draws:
 // no row in view is left showing what it showed before it changed or moved.
 TEST_F(ResultListTest, ScreenAfterCatchingUpEqualsAFullRepaint) {
   std::mt19937 random(99);
-  auto randomKey = [&] { return DecimalText(static_cast<std::int64_t>(100 + random() % 900)); };
-  for (int i = 0; i < 60; ++i) AddSorted(Numbered(u"start", i), randomKey());
+  auto randomSize = [&] { return static_cast<double>(100 + random() % 900); };
+  for (int i = 0; i < 60; ++i) AddSorted(Numbered(u"start", i), randomSize());
   for (int round = 0; round < 12; ++round) {
     for (int i = 0; i < 8; ++i) {
-      AddSorted(Numbered(u"r", round * 100 + i), randomKey());
-      rows.SetSubItem(1 + static_cast<int>(random() % rows.Count()), kSubSize, randomKey());
+      AddSorted(Numbered(u"r", round * 100 + i), randomSize());
+      rows.Render(1 + static_cast<int>(random() % rows.Count()), static_cast<int>(random() % 3), random() % 2 == 0);
     }
-    // A row re-keyed in view moves up or down past other rows.
-    rows.SetSubItem(1 + static_cast<int>(random() % 20), 11, randomKey());
-    rows.SetSorted(true);
     if (round == 6) rows.SetSortOrder(1);
     if (round == 9) rows.Select(3);
     PaintNow();
@@ -394,10 +380,10 @@ TEST_F(ResultListTest, ScreenAfterCatchingUpEqualsAFullRepaint) {
 }
 
 TEST_F(ResultListTest, SelectionStaysWithItsRowAsRowsArePlacedAboveIt) {
-  for (int i = 10; i < 40; ++i) AddSorted(Numbered(u"r", i), DecimalText(i));
+  for (int i = 10; i < 40; ++i) AddSorted(Numbered(u"r", i), i);
   ASSERT_EQ(Count(), 30);
   rows.Select(11);  // r20
-  AddSorted(u"r15b", u"15b");
+  AddSorted(u"r15b", 15);
   EXPECT_EQ(rows.Selected(), 12);
   EXPECT_EQ(SelectedItem(), 11);
 
@@ -406,7 +392,7 @@ TEST_F(ResultListTest, SelectionStaysWithItsRowAsRowsArePlacedAboveIt) {
   // once the list view has it.
   rows.Select(31);  // r39
   for (int i = 0; i < 5; ++i) {
-    AddSorted(Numbered(u"top", i), Numbered(u"0", i));
+    AddSorted(Numbered(u"top", i), i);
     const int shown = SelectedItem();
     EXPECT_TRUE(shown == -1 || shown == rows.Selected() - 1) << shown;
   }

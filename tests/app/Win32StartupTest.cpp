@@ -5,7 +5,6 @@
 #include "app/Win32Program.h"
 #include "app/Win32WindowHarness.h"
 #include "base/Win32Text.h"
-#include "list/Module1.h"
 
 namespace tarnwick::testing {
 namespace {
@@ -32,13 +31,12 @@ TEST_F(StartupTest, Text1HoldsTheCommandLineTextExactly) {
       {u"tarnwick.exe Z:\\no such\\日本語  ", u"Z:\\no such\\日本語  "},
   };
   for (const auto& [commandLine, text] : cases) {
-    SortColumn = 9;
     Win32Program program(SW_SHOWNORMAL);
     EXPECT_EQ(StartWith(program, commandLine), text) << ToUtf8(commandLine);
     HWND main = program.Window().Handle();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(::IsWindowVisible(main));
-    EXPECT_EQ(SortColumn, 5);
+    EXPECT_EQ(program.Form().ListView1().SortColumn(), kSubPaddedSize);
     EXPECT_EQ(program.Window().SelectedUnit(), 1);
     EXPECT_FALSE(program.Window().FullPathChecked());
     EXPECT_EQ(program.Form().ListView1().Count(), 0);

@@ -5,7 +5,6 @@
 #include "app/Form1.h"
 #include "fakes/FakeFormView.h"
 #include "fakes/MemoryFileSystem.h"
-#include "list/Module1.h"
 
 namespace tarnwick {
 namespace {
@@ -14,9 +13,6 @@ Str Zeros(size_t n) { return Str(n, u'0'); }
 
 class ResultRows : public ::testing::Test {
  protected:
-  void SetUp() override { SortColumn = 5; }
-  void TearDown() override { SortColumn = 5; }
-
   ListModel& list() { return form.ListView1(); }
 
   void AddRootFile(const Str& path, double size) {
@@ -222,7 +218,7 @@ TEST_F(ResultRows, SortAddWhileAddingRootFilesOnlyClearsTheFlag) {
   const Str key = list().SubItem(1, kSubCompositeKey);
   list().SetSorted(false);
   list().SetSortOrder(1);
-  SortColumn = 8;
+  list().ChooseSortHeader(4);  // "ファイル数"
   form.AddingRootFiles = 1;
   form.SortAdd();
   EXPECT_EQ(form.AddingRootFiles, 0);
@@ -284,16 +280,6 @@ TEST_F(ResultRows, EachFolderRowPumpsOnceWithTheListComplete) {
   EXPECT_FALSE(list().Sorted());
   EXPECT_EQ(list().Row(list().Count()).text, u"late");
   EXPECT_EQ(view.pumps, 4);
-}
-
-TEST_F(ResultRows, SortAddNoticesASubItemChangedSinceTheLastKeys) {
-  AddFolder(u"C:\\r\\a\\", 100);
-  AddFolder(u"C:\\r\\b\\", 200);
-  list().SetSubItem(1, kSubPaddedSize, Zeros(27) + u"999");
-  list().SetSubItem(2, kSubKind, u"2");
-  form.SortAdd();
-  EXPECT_EQ(list().SubItem(1, kSubCompositeKey), Str(u"6") + Zeros(27) + u"999");
-  EXPECT_EQ(list().SubItem(2, kSubCompositeKey), Str(u"7") + Zeros(27) + u"200");
 }
 
 }  // namespace

@@ -43,20 +43,6 @@ inline void ExpectNameOrder(const TextOrder& names) {
                      });
 }
 
-// Composite keys: the kind-and-direction digit first, then the name; names
-// the order holds equal in one fixed order.
-inline void ExpectCompositeKeyOrder(const TextOrder& keys) {
-  ExpectCases(keys, {
-                        {u"6007", u"68", -1},  // "007" before "8", not 6007 after 68
-                        {u"6Folder 2", u"6folder 10", -1},
-                        {u"6readme", u"6README", 1},
-                        {u"6README", u"6README", 0},
-                        {u"7a", u"6z", 1},
-                        {u"4b", u"3a", 1},
-                        {u"", u"6a", -1},
-                    });
-}
-
 // Keys of zero-padded sizes around every power of ten and of two up to 2^53,
 // behind each prefix a row can have, order exactly as the sizes do.
 inline void ExpectPaddedKeysInNumericOrder(const TextOrder& order) {

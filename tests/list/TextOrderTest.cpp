@@ -10,9 +10,6 @@ namespace {
 TEST(TextOrder, ThePortableOrderSortsNamesAndKeysAsTheSystemDoes) {
   testing::ExpectNameOrder(NaturalOrder());
   testing::ExpectPaddedKeysInNumericOrder(NaturalOrder());
-  const SortKeyOrder keys(NaturalOrder());
-  testing::ExpectCompositeKeyOrder(keys);
-  testing::ExpectPaddedKeysInNumericOrder(keys);
 }
 
 TEST(TextOrder, DigitRunsLongerThanAnyIntegerCompareByValue) {

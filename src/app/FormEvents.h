@@ -10,7 +10,7 @@
 // EVENT(handler name, parameter types). In order:
 // - Command1 ("Search" / "Cancel", Enter and Esc) pressed at a time on the
 //   window's clock: that of the input that pressed it (a press not made by
-//   input: the time it was handled);
+//   input: the time it was handled), taken in the role the button had then;
 // - Command2 (the folder picker), Command4 (go up), Check1 ("View Full
 //   Path") clicked; Option1 button Index clicked;
 // - the header Index (1 for the first) of ListView1 clicked;

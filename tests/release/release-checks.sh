@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# The release artefacts under Wine, in a Wine prefix of their own: each zip
-# holds the program, README.txt and LICENSE.txt only, and its program imports
-# only DLLs that Windows ships, starts and completes a search. The x64 MSI
-# upgrades an older version built here in place (one entry in the uninstall
-# key), its program completes a search, and its silent uninstall leaves
-# Program Files, the Start menu and the uninstall key as they were; the x86
-# MSI installs into Program Files (x86) and uninstalls as cleanly.
+# The release artefacts under Wine, in a Wine prefix of their own. Each zip
+# holds the program, README.txt and LICENSE.txt only; its program imports only
+# DLLs that Windows ships, starts and completes a search. The x64 MSI
+# upgrades an older version built here in place; each MSI leaves one entry in
+# the uninstall key, its installed program completes a search, and its silent
+# uninstall leaves Program Files, the Start menu and the uninstall key as
+# they were before.
 #   release-checks.sh RELEASE_DIR PROBE_EXE WORK_DIR
 set -euo pipefail
 dist=$(cd "$1" && pwd) probe=$2 work=$3
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-rm -rf "$work" && mkdir -p "$work"
+rm -rf "$work" && mkdir -p "$work" && work=$(cd "$work" && pwd)
 export TARNWICK_WINEPREFIX="$work/prefix"
 . "$here/scripts/wine-env.sh"
 # No Linux menu entries for the shortcuts the installer makes.
@@ -18,83 +18,63 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 wine_prepare_prefix
 start_wine
 . "$here/tests/e2e/e2e-session.sh"
-trap '[ -n "$app" ] && kill "$app" 2>/dev/null; kill "$DESKTOP_HOLDER_PID" 2>/dev/null; "$WINESERVER" -k; true' EXIT
+trap '[ -n "$app" ] && kill "$app" 2>/dev/null; kill "$DESKTOP_HOLDER_PID" 2>/dev/null || true; "$WINESERVER" -k || true' EXIT
 
-version=$(sed -n 's/^Tarnwick-\(.*\)-x64\.zip$/\1/p' < <(ls "$dist"))
-[ -n "$version" ] || fail "no Tarnwick-<version>-x64.zip in $dist"
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match the artefacts"
-
-# DLLs every Windows 10 and 11 has; a mingw runtime DLL is not among them.
-system_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll
-  shell32.dll shlwapi.dll user32.dll uxtheme.dll winmm.dll version.dll "
-tree="$work/tree"
-mkdir -p "$tree/a/b" "$tree/c"
-head -c 1000 /dev/zero > "$tree/a/one"; head -c 234 /dev/zero > "$tree/a/b/two"; head -c 5 /dev/zero > "$tree/c/three"
-searched="Complate. All Search 3Files , 1239Bytes."
-
-# Starts the program on the tree and waits for the completion text.
-search_with() { # WINDOWS_EXE_PATH
-  "$WINE" "$1" "$(winpath "$tree")" >/dev/null 2>&1 &
+version=$(cd "$dist" && ls Tarnwick-*-x64.zip | sed 's/^Tarnwick-\(.*\)-x64\.zip$/\1/')
+mkdir -p "$work/tree/a/b" "$work/tree/c"
+head -c 1000 /dev/zero > "$work/tree/a/one"; head -c 234 /dev/zero > "$work/tree/a/b/two"; head -c 5 /dev/zero > "$work/tree/c/3"
+search_with() { # WINDOWS_EXE_PATH: the program completes a search of the tree above
+  "$WINE" "$1" "$(winpath "$work/tree")" >/dev/null 2>&1 &
   app=$!
-  "$WINE" "$probe" wait-status "$searched" 60000 >/dev/null || fail "$1 did not complete a search"
+  "$WINE" "$probe" wait-status "Complate. All Search 3Files , 1239Bytes." 60000 >/dev/null || fail "$1 did not complete a search"
   close_window
 }
 
 for arch in x64 x86; do
-  unzip -q "$dist/Tarnwick-$version-$arch.zip" -d "$work/$arch"
-  [ "$(unzip -Z1 "$dist/Tarnwick-$version-$arch.zip" | tr '\n' ' ')" = "tarnwick.exe README.txt LICENSE.txt " ] ||
-    fail "the $arch zip holds: $(unzip -Z1 "$dist/Tarnwick-$version-$arch.zip" | tr '\n' ' ')"
+  zip="$dist/Tarnwick-$version-$arch.zip"
+  [ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "tarnwick.exe README.txt LICENSE.txt " ] || fail "$zip holds: $(unzip -Z1 "$zip")"
+  unzip -q "$zip" -d "$work/$arch"
   imports=$(x86_64-w64-mingw32-objdump -p "$work/$arch/tarnwick.exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z')
-  [ -n "$imports" ] || fail "no import table read from the $arch program"
-  for dll in $imports; do
-    [[ "$system_dlls" == *" $dll "* ]] || fail "the $arch program imports $dll, which Windows does not ship"
-  done
+  # What every Windows 10 and 11 has; a mingw runtime DLL is not among them.
+  unshipped=$(echo "$imports" | grep -vxE '(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|uxtheme|version|winmm)\.dll' || true)
+  [ -n "$imports" ] && [ -z "$unshipped" ] || fail "the $arch program imports '$unshipped' of: $imports"
   search_with "$(winpath "$work/$arch/tarnwick.exe")"
-  echo "$arch zip: imports $(echo $imports); the program completed a search"
+  echo "$arch zip: imports only $(echo $imports); the program completed a search"
 done
 
-# What the installers may touch, as text to compare before and after.
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# What the installers may touch, as text to compare before and after. Wine
+# puts a per-machine package's shortcuts into the user's Start menu, Windows
+# into the common one; both are looked at.
 snapshot() {
-  (cd "$WINEPREFIX/drive_c" && find "Program Files" "Program Files (x86)" ProgramData/Microsoft/Windows/"Start Menu" | sort)
+  (cd "$WINEPREFIX/drive_c" && find "Program Files" "Program Files (x86)" ProgramData users windows/Installer 2>/dev/null |
+    grep -E '^(Program Files|windows/Installer/)|/Start Menu' | sort || true)
+  # The packages' keys and values below these keys (Apps & features takes a
+  # package's icon from the last).
   local key
-  for key in "$uninstall_key" 'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'; do
-    "$WINE" reg query "$key" /s 2>/dev/null | tr -d '\r'
+  for key in Microsoft Wow6432Node\\Microsoft; do
+    "$WINE" reg query "HKLM\\Software\\$key\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null | tr -d '\r' |
+      grep -E '^    |\\Uninstall\\' || true
   done
+  "$WINE" reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | tr -d '\r' | grep -E '^    |\\Products\\' || true
 }
-# Prints "DisplayVersion Publisher DisplayIcon-present" of each Tarnwick entry, one line each.
-entries() {
-  snapshot | awk '/^HKEY/ { if (name == "Tarnwick") print version, publisher, icon; name = version = publisher = icon = "" }
-    $1 == "DisplayName" { name = $3 } $1 == "DisplayVersion" { version = $3 }
-    $1 == "Publisher" { publisher = $0; sub(/.*REG_SZ[ \t]+/, "", publisher) } $1 == "DisplayIcon" { icon = "icon" }
-    END { if (name == "Tarnwick") print version, publisher, icon }'
-}
-msi() { # /i|/x FILE
-  "$WINE" msiexec "$1" "$(winpath "$2")" /qn >/dev/null 2>&1 || fail "msiexec $1 $(basename "$2") exited with $?"
-}
-before="$work/before.txt"
-snapshot > "$before"
-
-"$here/scripts/make-msi.sh" "$work/x64" x64 0.9.0 "$work/Tarnwick-0.9.0-x64.msi"
-msi /i "$work/Tarnwick-0.9.0-x64.msi"
-[ "$(entries)" = "0.9.0 The Tarnwick authors icon" ] || fail "after installing 0.9.0: $(entries)"
-msi /i "$dist/Tarnwick-$version-x64.msi"
-[ "$(entries)" = "$version The Tarnwick authors icon" ] || fail "after the upgrade, the entries read: $(entries)"
-programs="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
-[ -f "$programs/Tarnwick.lnk" ] || fail "no Start-menu shortcut"
-cmp -s "$work/x64/tarnwick.exe" "$WINEPREFIX/drive_c/Program Files/Tarnwick/tarnwick.exe" ||
-  fail "Program Files\\Tarnwick\\tarnwick.exe is not the zip's program"
-search_with 'C:\Program Files\Tarnwick\tarnwick.exe'
-msi /x "$dist/Tarnwick-$version-x64.msi"
-snapshot | diff -u "$before" - || fail "the x64 uninstall left the lines marked + above"
-echo "x64 MSI: upgraded 0.9.0 to $version in place, the installed program completed a search, uninstalled cleanly"
-
-msi /i "$dist/Tarnwick-$version-x86.msi"
-[ "$(entries)" = "$version The Tarnwick authors icon" ] || fail "after installing the x86 MSI: $(entries)"
-cmp -s "$work/x86/tarnwick.exe" "$WINEPREFIX/drive_c/Program Files (x86)/Tarnwick/tarnwick.exe" ||
-  fail "Program Files (x86)\\Tarnwick\\tarnwick.exe is not the zip's program"
-msi /x "$dist/Tarnwick-$version-x86.msi"
-snapshot | diff -u "$before" - || fail "the x86 uninstall left the lines marked + above"
-echo "x86 MSI: installed into Program Files (x86), uninstalled cleanly"
+entries() { snapshot | sed -nE -e 's/^ +(DisplayName|DisplayVersion|Publisher) +REG_SZ +/\1=/p' -e 's/^ +(ProductIcon) +REG_SZ .*\\tarnwick\.ico$/\1/p' | sort | tr '\n' ';'; }
+msi() { "$WINE" msiexec "$1" "$(winpath "$2")" /qn >/dev/null 2>&1 || fail "msiexec $1 $(basename "$2") exited with $?"; }
+snapshot > "$work/before.txt"
+"$here/scripts/make-msi.sh" "$work/x64" x64 0.9.0 "$work/old.msi"
+msi /i "$work/old.msi"  # the x64 MSI below upgrades it in place
+[ "$(entries)" = "DisplayName=Tarnwick;DisplayVersion=0.9.0;ProductIcon;Publisher=The Tarnwick authors;" ] ||
+  fail "after installing 0.9.0: $(entries)"
+declare -A program_files=([x64]='C:\Program Files' [x86]='C:\Program Files (x86)')
+for arch in x64 x86; do
+  msi /i "$dist/Tarnwick-$version-$arch.msi"
+  [ "$(entries)" = "DisplayName=Tarnwick;DisplayVersion=$version;ProductIcon;Publisher=The Tarnwick authors;" ] ||
+    fail "after installing the $arch MSI, the uninstall key holds: $(entries)"
+  [ "$(snapshot | grep -c '/Start Menu/Programs/Tarnwick\.lnk$')" = 1 ] || fail "no Start-menu shortcut"
+  search_with "${program_files[$arch]}\\Tarnwick\\tarnwick.exe"
+  msi /x "$dist/Tarnwick-$version-$arch.msi"
+  snapshot | diff -u "$work/before.txt" - || fail "the $arch uninstall left the lines marked + above"
+  echo "$arch MSI: one entry, for $version; the program completed a search; uninstalled without a trace"
+done
 rm -rf "$work"
 echo "release checks: all passed"

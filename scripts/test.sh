@@ -18,6 +18,12 @@ echo "== Windows tests under Wine"
 # A test left waiting on a window (an unanswered message box, say) is
 # stopped after five minutes rather than holding CI to its own limit.
 (cd "$here/build/win" && ctest --output-on-failure --timeout 300) | tee "$here/build/win-ctest.log" || status=1
+echo "== release artefacts under Wine"
+# Builds the zips and installers as a release would, then installs, runs and
+# removes them in a Wine prefix of their own; one test in the closing line.
+release_ok=0
+"$here/scripts/release.sh" && bash "$here/tests/release/release-checks.sh" "$here/build/release" \
+  "$here/build/win/tests/e2e/window_probe.exe" "$here/build/release-checks" && release_ok=1
 
 # One closing line over both runs.
 passed=0; failed=0
@@ -28,6 +34,7 @@ for log in "$here/build/native-ctest.log" "$here/build/win-ctest.log"; do
   t=$(echo "$line" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
   passed=$((passed + t - f)); failed=$((failed + f))
 done
+if ((release_ok)); then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 ((failed == 0)) || status=1
 echo "$passed passed, $failed failed"
 exit $status

@@ -5,6 +5,7 @@
 // run and progress in app/, navigation in nav/.
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/CancelPeriods.h"
 #include "app/FormView.h"
@@ -16,11 +17,13 @@
 #include "nav/Drop.h"
 #include "scan/FileSystem.h"
 #include "scan/GFC.h"
+#include "scan/ListingWait.h"
+#include "scan/ReadAheadFileSystem.h"
 #include "scan/UnreadableList.h"
 
 namespace tarnwick {
 
-class Form1 final : public GFCEvents {
+class Form1 final : public GFCEvents, private ListingWait {
  public:
   // `names` is the order in which the user expects names: the platform's.
   Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder())
@@ -28,6 +31,10 @@ class Form1 final : public GFCEvents {
     list_.SetThousandsSeparator(separators_.thousands);
     list_.SetTextOrder(&keyOrder_);
   }
+
+  // Folders are listed, and roots checked, by this many worker threads
+  // while the window runs; 0 (the default): on the window's thread.
+  void ListOnWorkers(unsigned workers) { listingWorkers_ = workers; }
 
   ListModel& ListView1() { return list_; }
   const ListModel& ListView1() const { return list_; }
@@ -48,6 +55,12 @@ class Form1 final : public GFCEvents {
 
   // The scanner of the current run; its events arrive in ProgFileSize.
   std::unique_ptr<GFC> GF;
+
+ private:
+  // What GF lists through when folders are listed on workers.
+  std::unique_ptr<ReadAheadFileSystem> runDisk_;
+
+ public:
 
   // --- Window events (called by the window adapter) ---
   void Command1_Click();  // "Search" / "Cancel", Enter and Esc
@@ -109,6 +122,21 @@ class Form1 final : public GFCEvents {
   void ClearUnreadable();
   void PopUp(PopupMenu menu, MenuPlace place);
   void StillListing() override { LetWindowRunIfDue(); }
+  // Waiting for a worker: the window runs as during the run's own yields.
+  bool KeepWaiting() override;
+  void ListingReady() override { view_.WakeUp(); }
+  bool WaitGivenUp();
+  ListingWait& Waiting() { return *this; }
+  static constexpr std::uint32_t kListingWaitMs = 20;
+  // A root being checked by a worker, and whether that wait was given up.
+  struct RootCheck {
+    std::uint64_t began = 0;
+    bool gaveUp = false;
+  };
+  std::optional<RootCheck> rootCheck_;
+  // A stop press checks the run's root, which passed when the run began: a
+  // probe the disk does not answer within this time does not hold it up.
+  static constexpr std::uint64_t kStopCheckMs = 50;
   // Work that keeps the window waiting lets it run this often, so that a
   // click or a close is answered at once as far as the user can tell.
   static constexpr std::uint64_t kWindowPassMs = 50;
@@ -130,6 +158,7 @@ class Form1 final : public GFCEvents {
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows
   Pacer windowPace_;
   CancelPeriods cancelPeriods_;
+  unsigned listingWorkers_ = 0;
 };
 
 }  // namespace tarnwick

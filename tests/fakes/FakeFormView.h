@@ -2,9 +2,12 @@
 // A window for the portable tests. It remembers what the handlers did to it,
 // and its message pump runs "user actions" queued by the test, so that
 // handlers entered in the middle of a search run can be tested.
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -97,6 +100,19 @@ class FakeFormView : public FormView {
     for (auto& action : pending) action();
   }
   void PauseOneMillisecond() override { ++pauses; }
+  // Rests really: the workers the window waits for are real threads.
+  int rests = 0;
+  void RestUntilWoken(std::uint32_t ms) override {
+    ++rests;
+    std::unique_lock<std::mutex> lock(wake_.mutex);
+    wake_.changed.wait_for(lock, std::chrono::milliseconds(ms), [this] { return wake_.up; });
+    wake_.up = false;
+  }
+  void WakeUp() override {
+    const std::lock_guard<std::mutex> lock(wake_.mutex);
+    wake_.up = true;
+    wake_.changed.notify_all();
+  }
   void Show() override { shown = true; }
   void Unload() override { ++unloads; }
   Str BrowseForFolder() override { return folderToPick; }
@@ -114,6 +130,17 @@ class FakeFormView : public FormView {
     now += clockStep;
     return t;
   }
+
+ private:
+  // A window copied or assigned starts with no wake-up of its own.
+  struct WakeSignal {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool up = false;
+    WakeSignal() = default;
+    WakeSignal(const WakeSignal&) {}
+    WakeSignal& operator=(const WakeSignal&) { return *this; }
+  } wake_;
 };
 
 }  // namespace tarnwick::testing

@@ -18,46 +18,24 @@
 namespace tarnwick::testing {
 namespace {
 
-// The in-memory disk, safe for the workers: each listing takes its own time
-// (from the folder's name and a seed), one folder's listing can be held until
-// released, and every listing is counted by folder.
-class WorkerDisk final : public FileSystem {
-  std::mutex mutex_;
-  template <class F>
-  auto Locked(F f) -> decltype(f()) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    return f();
-  }
-
- public:
-  WorkerDisk(MemoryFileSystem& disk, unsigned seed, Str held = {}) : disk_(disk), seed_(seed), held_(held) {}
-  ~WorkerDisk() override { Release(); }
+// The in-memory disk for the workers: each listing takes its own time (from
+// the folder's name and `seed`), the listing of `held` waits for Release, and
+// every listing is counted by folder.
+struct WorkerDisk final : MemoryFileSystem {
+  unsigned seed = 0;
+  Str held;
+  std::atomic<bool> holding{false};
+  std::promise<void> released;
+  std::mutex mutex;
+  std::map<Str, int> listed;
 
   bool ListFolder(const Str& folder, std::vector<DirEntry>& entries) override {
-    if (folder == held_) {
-      holding = true;
-      released_.get_future().wait();
-    }
-    if (seed_ != 0) std::this_thread::sleep_for(std::chrono::microseconds((std::hash<Str>{}(folder) ^ seed_) % 1500));
-    return Locked([&] { return ++listed[folder], disk_.ListFolder(folder, entries); });
+    if (folder == held) holding = true, released.get_future().wait();
+    if (seed != 0) std::this_thread::sleep_for(std::chrono::microseconds((std::hash<Str>{}(folder) ^ seed) % 1500));
+    const std::lock_guard<std::mutex> lock(mutex);
+    ++listed[folder];
+    return MemoryFileSystem::ListFolder(folder, entries);
   }
-  std::optional<std::uint32_t> Attributes(const Str& p) override { return Locked([&] { return disk_.Attributes(p); }); }
-  std::optional<std::uint64_t> Length(const Str& p) override { return Locked([&] { return disk_.Length(p); }); }
-  bool IsLink(const Str& p) override { return Locked([&] { return disk_.IsLink(p); }); }
-  bool ProbePattern(const Str& p) override { return Locked([&] { return disk_.ProbePattern(p); }); }
-  void Release() {
-    if (!released) released_.set_value(), released = true;
-  }
-
-  std::map<Str, int> listed;
-  std::atomic<bool> holding{false};
-  bool released = false;
-
- private:
-  MemoryFileSystem& disk_;
-  unsigned seed_;
-  Str held_;
-  std::promise<void> released_;
 };
 
 // Workers of ended searches are let go, not joined: waits for all but
@@ -92,8 +70,8 @@ void AddRandomFolder(MemoryFileSystem& fs, std::mt19937& random, const Str& path
 // Every status text, the rows with all their sub-items, what could not be
 // read and the flags, of a search of C:\R listed with `workers` (0: on the
 // window's thread) and stopped at the `stopAt`-th progress report (0: never).
-std::vector<Str> Search(MemoryFileSystem& memory, unsigned workers, unsigned seed, int stopAt) {
-  WorkerDisk disk(memory, seed);
+std::vector<Str> Search(WorkerDisk& disk, unsigned workers, int stopAt) {
+  disk.listed.clear();
   FakeFormView view;
   Form1 form{view, disk};
   form.ListOnWorkers(workers);
@@ -111,8 +89,7 @@ std::vector<Str> Search(MemoryFileSystem& memory, unsigned workers, unsigned see
   }
   for (const Str& path : form.Unreadables().Paths()) shown.push_back(path);
   shown.push_back(DecimalText(form.Busy * 100 + form.AddingRootFiles * 10 + form.CancelRequested));
-  // The workers still listing ahead end before the disk goes.
-  EXPECT_TRUE(WorkersEndUntil(0));
+  EXPECT_TRUE(WorkersEndUntil(0));  // those still listing ahead
   for (const auto& [folder, times] : disk.listed) EXPECT_EQ(times, 1) << ToUtf8(folder) << " listed again";
   return shown;
 }
@@ -122,12 +99,14 @@ TEST(ReadAheadSearch, ShowsExactlyWhatListingOnTheWindowsThreadShows) {
   for (unsigned seed = 1; seed <= 80; ++seed) {
     SCOPED_TRACE(seed);
     std::mt19937 random(seed);
-    MemoryFileSystem memory;
-    memory.AddFolder(u"C:\\R");
-    AddRandomFolder(memory, random, u"C:\\R", 0);
+    WorkerDisk disk;
+    disk.AddFolder(u"C:\\R");
+    AddRandomFolder(disk, random, u"C:\\R", 0);
     // Every fourth search is stopped at some progress report.
     const int stopAt = seed % 4 == 0 ? 1 + static_cast<int>(random() % 12) : 0;
-    EXPECT_EQ(Search(memory, 1 + seed % 4, seed, stopAt), Search(memory, 0, 0, stopAt));
+    const std::vector<Str> serial = Search(disk, 0, stopAt);
+    disk.seed = seed;
+    EXPECT_EQ(Search(disk, 1 + seed % 4, stopAt), serial);
   }
 }
 
@@ -136,15 +115,15 @@ TEST(ReadAheadSearch, ShowsExactlyWhatListingOnTheWindowsThreadShows) {
 // blocked worker.
 TEST(ReadAheadSearch, AListingThatNeverReturnsHoldsUpNeitherTheWindowNorTheExit) {
   SortColumn = 5;
-  MemoryFileSystem memory;
-  for (const char16_t* name : {u"C:\\R\\A\\f", u"C:\\R\\B\\f", u"C:\\R\\C\\f"}) memory.AddFile(name, 7);
-  WorkerDisk disk(memory, 0, u"C:\\R\\B\\");
+  WorkerDisk disk;
+  for (const char16_t* name : {u"C:\\R\\A\\f", u"C:\\R\\B\\f", u"C:\\R\\C\\f"}) disk.AddFile(name, 7);
+  disk.held = u"C:\\R\\B\\";
   {
     FakeFormView view;
     Form1 form{view, disk};
     form.ListOnWorkers(2);
-    // Cancel is pressed at the window's second pass while it waits for B,
-    // A's row added.
+    // Cancel is pressed in a pass of the window while it waits for B, after
+    // A's row.
     int restsBefore = 0;
     view.onPump = [&](int) {
       const bool waiting = view.rests > restsBefore;
@@ -161,7 +140,7 @@ TEST(ReadAheadSearch, AListingThatNeverReturnsHoldsUpNeitherTheWindowNorTheExit)
   }
   EXPECT_TRUE(disk.holding);
   EXPECT_TRUE(WorkersEndUntil(1));
-  disk.Release();
+  disk.released.set_value();
   EXPECT_TRUE(WorkersEndUntil(0));
 }
 

@@ -15,16 +15,11 @@ fi
 . "$e2e_dir/e2e-session.sh"
 
 rm -rf "$work" && mkdir -p "$work/source/a" "$work/source/slow" "$work/source/z" "$work/mnt"
-head -c 100 /dev/zero > "$work/source/a/f"
-head -c 200 /dev/zero > "$work/source/slow/g"
-head -c 300 /dev/zero > "$work/source/z/h"
+touch "$work/source/a/f" "$work/source/slow/g" "$work/source/z/h"
 log="$work/listings.log"
 /usr/bin/python3 "$e2e_dir/slow-folder-fs.py" "$work/source" "$work/mnt" 10 "$log" 2>"$work/fs.err" &
 fs=$!
-unmount() {
-  fusermount3 -uz "$work/mnt" 2>/dev/null || true
-  kill "$fs" 2>/dev/null || true
-}
+unmount() { fusermount3 -uz "$work/mnt" 2>/dev/null || kill "$fs" 2>/dev/null || true; }
 trap 'unmount; [ -n "$app" ] && kill "$app" 2>/dev/null; [ -n "$DESKTOP_HOLDER_PID" ] && kill "$DESKTOP_HOLDER_PID" 2>/dev/null; true' EXIT
 for _ in $(seq 100); do mountpoint -q "$work/mnt" && break; sleep 0.1; done
 mountpoint -q "$work/mnt" || fail "the slow file system did not mount: $(cat "$work/fs.err")"
@@ -43,8 +38,6 @@ grep -q '^begin /slow' "$log" || fail "the slow folder was never listed"
 # Bounds far above what the window needs, far below the listing's 10 s.
 [ "$cancelled_ms" -le 1000 ] || fail "the cancel text came $cancelled_ms ms after Esc"
 [ "$slowest_ms" -le 1000 ] || fail "the window took $slowest_ms ms to answer"
-"$WINE" "$probe" rows "$(winpath "$work/rows.tsv")" >/dev/null || fail "cannot read rows after the cancel"
-[ "$(tail -n +2 "$work/rows.tsv" | wc -l)" -eq 1 ] || fail "expected the row of a alone"
 close_window
 echo "a listing of 10 s: the window answered within $slowest_ms ms, Esc gave the cancel text after $cancelled_ms ms"
 unmount

@@ -1,9 +1,8 @@
 #!/usr/bin/python3
-# A read-only file system that shows a real folder's tree (names and sizes;
-# the program under test opens no file) and in which listing
-# any folder named "slow" takes SECONDS seconds: a network share that has
-# stopped answering, for the program under test. Each listing of such a
-# folder is logged to LOG as "begin" and "end" lines.
+# A read-only file system showing a real folder's tree (names and sizes: the
+# program under test opens no file), in which listing a folder named "slow"
+# takes SECONDS seconds, like a share that has stopped answering. Listings of
+# such folders are logged to LOG as "begin" and "end" lines.
 #   slow-folder-fs.py SOURCE MOUNTPOINT SECONDS LOG
 import os
 import sys
@@ -14,34 +13,22 @@ from fusepy import FUSE, FuseOSError, Operations
 
 class SlowFolders(Operations):
     def __init__(self, source, seconds, log):
-        self.source = source
-        self.seconds = seconds
-        self.log = log
-
-    def _real(self, path):
-        return os.path.join(self.source, path.lstrip('/'))
-
-    def _note(self, text):
-        with open(self.log, 'a') as f:
-            f.write(text + '\n')
+        self.source, self.seconds, self.log = source, seconds, log
 
     def getattr(self, path, fh=None):
         try:
-            st = os.lstat(self._real(path))
+            st = os.lstat(self.source + path)
         except OSError as e:
             raise FuseOSError(e.errno)
-        return {k: getattr(st, k) for k in ('st_mode', 'st_nlink', 'st_size', 'st_uid', 'st_gid',
-                                            'st_atime', 'st_mtime', 'st_ctime')}
+        return {k: getattr(st, k) for k in ('st_mode', 'st_nlink', 'st_size', 'st_atime', 'st_mtime', 'st_ctime')}
 
     def readdir(self, path, fh):
         slow = os.path.basename(path) == 'slow'
         if slow:
-            self._note('begin ' + path)
+            print('begin', path, file=open(self.log, 'a'), flush=True)
             time.sleep(self.seconds)
-        names = ['.', '..'] + sorted(os.listdir(self._real(path)))
-        if slow:
-            self._note('end ' + path)
-        return names
+            print('end', path, file=open(self.log, 'a'), flush=True)
+        return ['.', '..'] + sorted(os.listdir(self.source + path))
 
 
 if __name__ == '__main__':

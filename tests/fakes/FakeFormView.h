@@ -2,12 +2,10 @@
 // A window for the portable tests. It remembers what the handlers did to it,
 // and its message pump runs "user actions" queued by the test, so that
 // handlers entered in the middle of a search run can be tested.
-#include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
-#include <mutex>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -100,19 +98,13 @@ class FakeFormView : public FormView {
     for (auto& action : pending) action();
   }
   void PauseOneMillisecond() override { ++pauses; }
-  // Rests really: the workers the window waits for are real threads.
+  // A rest gives the workers the window waits for their turn.
   int rests = 0;
-  void RestUntilWoken(std::uint32_t ms) override {
+  void RestUntilWoken(std::uint32_t) override {
     ++rests;
-    std::unique_lock<std::mutex> lock(wake_.mutex);
-    wake_.changed.wait_for(lock, std::chrono::milliseconds(ms), [this] { return wake_.up; });
-    wake_.up = false;
+    std::this_thread::yield();
   }
-  void WakeUp() override {
-    const std::lock_guard<std::mutex> lock(wake_.mutex);
-    wake_.up = true;
-    wake_.changed.notify_all();
-  }
+  void WakeUp() override {}
   void Show() override { shown = true; }
   void Unload() override { ++unloads; }
   Str BrowseForFolder() override { return folderToPick; }
@@ -130,17 +122,6 @@ class FakeFormView : public FormView {
     now += clockStep;
     return t;
   }
-
- private:
-  // A window copied or assigned starts with no wake-up of its own.
-  struct WakeSignal {
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool up = false;
-    WakeSignal() = default;
-    WakeSignal(const WakeSignal&) {}
-    WakeSignal& operator=(const WakeSignal&) { return *this; }
-  } wake_;
 };
 
 }  // namespace tarnwick::testing

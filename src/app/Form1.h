@@ -61,7 +61,6 @@ class Form1 final : public GFCEvents, private ListingWait {
   std::unique_ptr<ReadAheadFileSystem> runDisk_;
 
  public:
-
   // --- Window events (called by the window adapter) ---
   void Command1_Click();  // "Search" / "Cancel", Enter and Esc
   // A press of Command1 by the user, dated by the input that made it (the
@@ -136,7 +135,7 @@ class Form1 final : public GFCEvents, private ListingWait {
   std::optional<RootCheck> rootCheck_;
   // A stop press checks the run's root, which passed when the run began: a
   // probe the disk does not answer within this time does not hold it up.
-  static constexpr std::uint64_t kStopCheckMs = 50;
+  static constexpr std::uint64_t kStopCheckMs = 20;
   // Work that keeps the window waiting lets it run this often, so that a
   // click or a close is answered at once as far as the user can tell.
   static constexpr std::uint64_t kWindowPassMs = 50;

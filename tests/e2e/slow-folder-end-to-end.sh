@@ -14,8 +14,8 @@ if [ ! -c /dev/fuse ] || ! command -v fusermount3 >/dev/null || ! /usr/bin/pytho
 fi
 . "$e2e_dir/e2e-session.sh"
 
-rm -rf "$work" && mkdir -p "$work/source/a" "$work/source/slow" "$work/source/z" "$work/mnt"
-touch "$work/source/a/f" "$work/source/slow/g" "$work/source/z/h"
+rm -rf "$work" && mkdir -p "$work/mnt"
+for f in a b c d slow z; do mkdir -p "$work/source/$f" && touch "$work/source/$f/f"; done
 log="$work/listings.log"
 /usr/bin/python3 "$e2e_dir/slow-folder-fs.py" "$work/source" "$work/mnt" 10 "$log" 2>"$work/fs.err" &
 fs=$!
@@ -24,10 +24,12 @@ trap 'unmount; [ -n "$app" ] && kill "$app" 2>/dev/null; [ -n "$DESKTOP_HOLDER_P
 for _ in $(seq 100); do mountpoint -q "$work/mnt" && break; sleep 0.1; done
 mountpoint -q "$work/mnt" || fail "the slow file system did not mount: $(cat "$work/fs.err")"
 
-# Folders are counted in listing order: a, then slow. Once a's progress
-# shows, the run waits for slow's listing: the probe times the window's
-# answers for 2 s, presses Esc and times the answers until the cancel text.
-"$WINE" "$probe" esc-when-shown '\a\.' 2000 60000 > "$work/esc.txt" &
+# Folders are listed and counted in listing order: a to d, then slow (Wine
+# lists one folder at a time, so slow's listing holds up the listings
+# started after it). Once d's progress shows, the run waits for slow:
+# the probe times the window's answers for 2 s, presses Esc and times the
+# answers until the cancel text.
+"$WINE" "$probe" esc-when-shown '\d\.' 2000 60000 > "$work/esc.txt" &
 probe_run=$!
 "$WINE" "$exe" "$(winpath "$work/mnt")" >/dev/null 2>&1 &
 app=$!

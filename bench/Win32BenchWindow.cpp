@@ -23,6 +23,7 @@ BenchWindow::BenchWindow() : window_(loop_, SW_SHOWNORMAL) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   form_.emplace(view_, fs_, ReadNumberSeparators(), names_);
+  form_->ListOnWorkers(ReadAheadFileSystem::DefaultWorkers());
   if (!window_.Create(*form_, form_->ListView1())) throw std::runtime_error("no window");
   window_.Show();
   window_.PumpMessages();

@@ -55,6 +55,8 @@ class PumpTimingView final : public FormView {
     window_.PauseOneMillisecond();
     pauseSeconds += NowSeconds() - start;
   }
+  void RestUntilWoken(std::uint32_t ms) override { window_.RestUntilWoken(ms); }
+  void WakeUp() override { window_.WakeUp(); }
   void Show() override { window_.Show(); }
   void Unload() override { window_.Unload(); }
   Str BrowseForFolder() override { return window_.BrowseForFolder(); }

@@ -8,7 +8,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 packages=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64 xvfb xauth
           fonts-ipafont-gothic fonts-wine locales imagemagick cmake make g++ googletest
-          x11-utils python3)
+          x11-utils python3 fuse3 python3-fusepy)
 # Wine's 32-bit half runs the x86 release; it comes from the i386 architecture.
 dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 packages+=(wine32:i386 unzip)

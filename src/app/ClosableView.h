@@ -43,6 +43,9 @@ class ClosableView final : public FormView {
   int ListHitTest(float x, float y) override { return gone_ ? 0 : window_.ListHitTest(x, y); }
   bool ShowPopupMenu(PopupMenu menu, MenuPlace place) override { return !gone_ && window_.ShowPopupMenu(menu, place); }
   std::uint64_t Milliseconds() override { return window_.Milliseconds(); }
+  // Waiting for a listing goes on after a close: the run winds down first.
+  void RestUntilWoken(std::uint32_t ms) override { window_.RestUntilWoken(ms); }
+  void WakeUp() override { window_.WakeUp(); }
 
  private:
   FormView& window_;

@@ -6,6 +6,7 @@
 // (the rows and their sorting), nav/ (navigation, drops) and scan/.
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/CancelPeriods.h"
 #include "app/ClosableView.h"
@@ -17,15 +18,21 @@
 #include "nav/Drop.h"
 #include "scan/FileSystem.h"
 #include "scan/GFC.h"
+#include "scan/ListingWait.h"
+#include "scan/ReadAheadFileSystem.h"
 #include "scan/UnreadableList.h"
 
 namespace tarnwick {
 
-class Form1 final : public FormEvents, public GFCEvents {
+class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
  public:
   // `names` is the order in which the user expects names: the platform's.
   Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder())
       : view_(view), fs_(fs), list_(names, std::move(separators)), windowPace_(view, kWindowPassMs) {}
+
+  // Folders are listed, and roots checked, by this many worker threads
+  // while the window runs; 0 (the default): on the window's thread.
+  void ListOnWorkers(unsigned workers) { listingWorkers_ = workers; }
 
   ListModel& ListView1() { return list_; }
   const ListModel& ListView1() const { return list_; }
@@ -95,6 +102,21 @@ class Form1 final : public FormEvents, public GFCEvents {
   void ClearUnreadable();
   void PopUp(PopupMenu menu, MenuPlace place);
   void StillListing() override { LetWindowRunIfDue(); }
+  // Waiting for a worker: the window runs as during the run's own yields.
+  bool KeepWaiting() override;
+  void ListingReady() override { view_.WakeUp(); }
+  bool WaitGivenUp();
+  ListingWait& Waiting() { return *this; }
+  static constexpr std::uint32_t kListingWaitMs = 20;
+  // A root being checked by a worker, and whether that wait was given up.
+  struct RootCheck {
+    std::uint64_t began = 0;
+    bool gaveUp = false;
+  };
+  std::optional<RootCheck> rootCheck_;
+  // A stop press checks the run's root, which passed when the run began: a
+  // probe the disk does not answer within this time does not hold it up.
+  static constexpr std::uint64_t kStopCheckMs = 20;
   // Work that keeps the window waiting lets it run this often, so that a
   // click or a close is answered at once as far as the user can tell.
   static constexpr std::uint64_t kWindowPassMs = 50;
@@ -108,11 +130,14 @@ class Form1 final : public FormEvents, public GFCEvents {
 
   ClosableView view_;
   FileSystem& fs_;
+  // What GF lists through when folders are listed on workers.
+  std::unique_ptr<ReadAheadFileSystem> runDisk_;
   ListModel list_;
   UnreadableList unreadable_;
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows
   Pacer windowPace_;
   CancelPeriods cancelPeriods_;
+  unsigned listingWorkers_ = 0;
 };
 
 }  // namespace tarnwick

@@ -23,6 +23,9 @@ constexpr Control kRunLockedControls[] = {Control::Text1, Control::Option1_0, Co
 }  // namespace
 
 void Form1::Command1_Click() {
+  // A press while the last press's root is still being checked adds
+  // nothing to it.
+  if (rootCheck_) return;
   // Validation comes first in both roles, each step reading the box afresh.
   if (view_.Text1().empty()) {
     view_.ShowMessage(kNoPathText);
@@ -71,7 +74,24 @@ void Form1::Command1_Click(std::uint64_t madeAt) {
 
 void Form1::C1C() { Command1_Click(); }
 
-std::int32_t Form1::CheckDir(const Str& st) { return fs_.ProbePattern(st) ? 0 : -1; }
+std::int32_t Form1::CheckDir(const Str& st) {
+  if (listingWorkers_ == 0) return fs_.ProbePattern(st) ? 0 : -1;
+  // A share that stopped answering can hold the probe for minutes: a worker
+  // makes it while the window runs.
+  rootCheck_.emplace(RootCheck{view_.Milliseconds(), false});
+  bool passed = false;
+  try {
+    ReadAheadFileSystem worker(fs_, Waiting(), 1);
+    passed = worker.ProbePattern(st);
+  } catch (const std::exception&) {
+    passed = false;
+  }
+  const bool gaveUp = rootCheck_->gaveUp;
+  rootCheck_.reset();
+  // Given up: a stop goes ahead; a closed window starts nothing.
+  if (gaveUp) passed = Busy != 0;
+  return passed ? 0 : -1;
+}
 
 Str Form1::GetDirFromDirOrFile(const Str& st) {
   if (IsFolder(SafeGetAttr(fs_, st))) return AddBackslash(st);
@@ -97,7 +117,10 @@ void Form1::GetALLDirSize(const Str& Path) {
     EnableRunControls(false);
     view_.RepaintWindow();
     list_.Clear();
-    GF = std::make_unique<GFC>(fs_, this);
+    GF.reset();
+    runDisk_.reset();
+    if (listingWorkers_ > 0) runDisk_ = std::make_unique<ReadAheadFileSystem>(fs_, Waiting(), listingWorkers_);
+    GF = std::make_unique<GFC>(runDisk_ ? static_cast<FileSystem&>(*runDisk_) : fs_, this);
     windowPace_.Restart();
 
     EntryArray entries;
@@ -164,6 +187,7 @@ bool Form1::LetWindowRunIfDue() {
 
 void Form1::FinishRun(const RunTotals& totals) {
   GF.reset();
+  runDisk_.reset();
   EnableRunControls(true);
   ReDraw();
   view_.Repaint(Control::ListView1);
@@ -192,6 +216,8 @@ void Form1::FailRun() {
   // the rows added so far stay, so the user sees how far it got.
   view_.SetStatusText(kRunFailedText);
   ShowUnreadable();
+  // GF stays, as the run left it, but nothing is listed for it any more.
+  if (runDisk_) runDisk_->Close();
   // The button keeps reading "Cancel" but is back in its start role; what
   // is pressed from now on is meant for that role.
   cancelPeriods_.Ended(view_.Milliseconds());

@@ -71,6 +71,11 @@ class FormView : public Clock {
   virtual void PumpMessages() = 0;
   // Gives up the processor for about one millisecond.
   virtual void PauseOneMillisecond() = 0;
+  // Rests until WakeUp is called, input for the window arrives or `ms`
+  // milliseconds pass. WakeUp may be called from any thread; a wake-up made
+  // before the rest ends it at once.
+  virtual void RestUntilWoken(std::uint32_t ms) = 0;
+  virtual void WakeUp() = 0;
 
   // Shows the window (start-up), and ends it for good; Unload never shows a
   // window again and ends the program once the running handler returns.

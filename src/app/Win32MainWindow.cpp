@@ -243,6 +243,7 @@ void Win32MainWindow::OnClose() {
 
 void Win32MainWindow::OnTimer(UINT_PTR id) {
   if (id == kListFlushTimer) list_.Flush();
+  if (id == kStatusFrameTimer) DrawHeldStatus();
 }
 
 void Win32MainWindow::OnDestroy() {

@@ -29,6 +29,9 @@ constexpr UINT_PTR kListFlushTimer = 1;
 constexpr UINT kDropMessage = WM_APP + 2;
 // Posted to the main window for each mouse-button release over ListView1.
 constexpr UINT kListReleaseMessage = WM_APP + 3;
+// The timer that draws a status text held back within a frame.
+constexpr UINT_PTR kStatusFrameTimer = 2;
+constexpr UINT kStatusFrameMs = 16;
 
 class Win32MainWindow final : public FormView, private DropReceiver {
  public:
@@ -69,6 +72,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void ShowSortArrow(int header, int order) override;
   void PumpMessages() override;
   void PauseOneMillisecond() override;
+  void RestUntilWoken(std::uint32_t ms) override;
+  void WakeUp() override;
   void Show() override;
   void Unload() override;
   Str BrowseForFolder() override;
@@ -91,6 +96,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void OnStatusBarClick(const NMMOUSE& click);
   void OnClose();
   void OnTimer(UINT_PTR id);
+  // Draws the status text held back, and lets the next one draw at once.
+  void DrawHeldStatus();
   void OnDestroy();
   void OnNcDestroy();
   void OnActivate(bool active);
@@ -143,6 +150,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   Win32ResultList list_;
   Win32ListInput listInput_;
   Win32Pause pause_;
+  // Set by WakeUp; a rest of the window's thread ends when it is.
+  UniqueKernelHandle wake_{::CreateEventW(nullptr, FALSE, FALSE, nullptr)};
   DropTargetRegistration listView1Drop_;
   DropTargetRegistration text1Drop_;
   std::deque<DroppedFiles> drops_;
@@ -151,6 +160,9 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   bool command1Cancel_ = false;
   bool shown_ = false;
   bool unloaded_ = false;
+  // When a status text was last drawn, and whether one waits to be.
+  std::uint64_t statusDrawnAt_ = 0;
+  bool statusHeld_ = false;
 
   Str status2_;  // the second panel's text; no panel while it is empty
 };

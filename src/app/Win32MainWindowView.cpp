@@ -79,7 +79,34 @@ void Win32MainWindow::RepaintWindow() {
 
 void Win32MainWindow::SetStatusText(const Str& text) {
   HWND status = ControlWindow(DesignedControl::StatusBar1);
-  if (status != nullptr) ::SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+  if (status == nullptr) return;
+  // A search writes a text for every folder, hundreds a second; the bar
+  // takes each at once, so that it reads back as written, but draws at most
+  // once a frame: within a frame its drawing is held, and the timer draws
+  // the last text at the frame's end.
+  const std::uint64_t now = ::GetTickCount64();
+  const bool due = now - statusDrawnAt_ >= kStatusFrameMs;
+  if (!due && !statusHeld_) {
+    ::SendMessageW(status, WM_SETREDRAW, FALSE, 0);
+    statusHeld_ = true;
+    ::SetTimer(hwnd_, kStatusFrameTimer, kStatusFrameMs, nullptr);
+  }
+  ::SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+  if (due) {
+    statusDrawnAt_ = now;
+    if (statusHeld_) DrawHeldStatus();
+  }
+}
+
+void Win32MainWindow::DrawHeldStatus() {
+  statusDrawnAt_ = ::GetTickCount64();
+  if (!statusHeld_) return;
+  statusHeld_ = false;
+  if (hwnd_ != nullptr) ::KillTimer(hwnd_, kStatusFrameTimer);
+  HWND status = ControlWindow(DesignedControl::StatusBar1);
+  if (status == nullptr) return;
+  ::SendMessageW(status, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(status, nullptr, TRUE);
 }
 
 void Win32MainWindow::SetStatusText2(const Str& text) {
@@ -122,6 +149,21 @@ void Win32MainWindow::ShowSortArrow(int header, int order) { list_.ShowSortArrow
 void Win32MainWindow::PumpMessages() { loop_.PumpPending(); }
 
 void Win32MainWindow::PauseOneMillisecond() { pause_.OneMillisecond(); }
+
+void Win32MainWindow::RestUntilWoken(std::uint32_t ms) {
+  // Input and messages posted to the window end the rest too, so that
+  // they are handled at once.
+  HANDLE wake = wake_.get();
+  if (wake == nullptr) {
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    return;
+  }
+  ::MsgWaitForMultipleObjectsEx(1, &wake, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+void Win32MainWindow::WakeUp() {
+  if (wake_) ::SetEvent(wake_.get());
+}
 
 void Win32MainWindow::Show() {
   if (hwnd_ == nullptr || unloaded_) return;

@@ -30,8 +30,9 @@ class Win32Program final : public FormLoader {
   Form1& Form() { return *form_; }
 
  private:
+  static Win32FileSystem& Disk();
+
   Win32MessageLoop loop_;
-  Win32FileSystem fileSystem_;
   Win32TextOrder names_;
   // Declared before the window so that the window, which shows Form1's rows,
   // is destroyed first.

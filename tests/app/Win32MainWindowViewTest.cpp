@@ -56,6 +56,24 @@ TEST_F(MainWindowTest, StatusTextIsTheFirstPanel) {
   EXPECT_EQ(window->StatusText(), u"52428800Bytes in Z:\\データ\\Photos\\.");
 }
 
+// Texts written within one frame: each reads back at once, the bar's drawing
+// is held meanwhile, and the frame's end draws the last one.
+TEST_F(MainWindowTest, StatusTextsWithinAFrameDrawOnceAtItsEnd) {
+  HWND status = Get(DesignedControl::StatusBar1);
+  Str last;
+  for (int i = 0; i < 1000 && ::IsWindowVisible(status); ++i) {
+    last = DecimalText(i) + u"Bytes in Z:\\データ\\.";
+    window->SetStatusText(last);
+    EXPECT_EQ(window->StatusText(), last);
+  }
+  ASSERT_FALSE(::IsWindowVisible(status)) << "no two texts within a frame";
+  while (!::IsWindowVisible(status)) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    loop.PumpPending();
+  }
+  EXPECT_EQ(window->StatusText(), last);
+}
+
 TEST_F(MainWindowTest, SecondPanelTakesRoomOnlyWithItsTextAndReportsClicks) {
   HWND status = Get(DesignedControl::StatusBar1);
   const auto panelText = [status](int panel) {

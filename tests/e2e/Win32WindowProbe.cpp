@@ -15,6 +15,10 @@
 //   window_probe esc-in-root-files TIMEOUT_MS   presses Esc once panel 1 counts root files,
 //                                               then times the window's answers until
 //                                               the run reads cancelled
+//   window_probe esc-when-shown TEXT WATCH_MS TIMEOUT_MS
+//                                               once panel 1 shows TEXT, times the window's
+//                                               answers for WATCH_MS, presses Esc, and
+//                                               goes on as esc-in-root-files
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
 //   window_probe go-up                          clicks the go-up button
@@ -295,29 +299,32 @@ ULONGLONG AnswerMilliseconds(HWND main) {
   return ::GetTickCount64() - start;
 }
 
-int EscDuringRootFiles(DWORD timeoutMs) {
+// Waits until panel 1 shows `shown`, times the window's answers for
+// `watchMs`, presses Esc, and times them on until the run reads cancelled.
+int EscWhenShown(const std::wstring& shown, DWORD watchMs, DWORD timeoutMs) {
   const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-  const std::wstring counting = tarnwick::ToWide(tarnwick::kRootFileProgressSuffix);
   const std::wstring cancelled = tarnwick::ToWide(tarnwick::kCancelledText);
   const std::wstring completed = tarnwick::ToWide(tarnwick::kCompletionPrefix);
   HWND main = nullptr;
   std::wstring last;
-  while (last.find(counting) == std::wstring::npos) {
+  while (last.find(shown) == std::wstring::npos) {
     if (::GetTickCount64() > end || last.rfind(completed, 0) == 0) {
-      std::fprintf(stderr, "never saw root files being counted; status: %s\n", ToUtf8(FromWide(last)).c_str());
+      std::fprintf(stderr, "never saw the text looked for; status: %s\n", ToUtf8(FromWide(last)).c_str());
       return 1;
     }
     ::Sleep(5);
     main = FindMainWindow();
     if (main != nullptr) last = StatusText(main);
   }
+  ULONGLONG slowest = 0;
+  for (const ULONGLONG watched = ::GetTickCount64() + watchMs; ::GetTickCount64() < watched; ::Sleep(20)) {
+    slowest = std::max(slowest, AnswerMilliseconds(main));
+  }
   const ULONGLONG pressed = ::GetTickCount64();
   if (PressEsc() != 0) return 1;
-  ULONGLONG slowest = 0;
   while (last != cancelled) {
     if (::GetTickCount64() > end || last.rfind(completed, 0) == 0) {
-      std::fprintf(stderr, "Esc was not honoured while root files were added; status: %s\n",
-                   ToUtf8(FromWide(last)).c_str());
+      std::fprintf(stderr, "Esc was not honoured; status: %s\n", ToUtf8(FromWide(last)).c_str());
       return 1;
     }
     slowest = std::max(slowest, AnswerMilliseconds(main));
@@ -354,14 +361,19 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"panel2") return PrintPanel2();
   if (command == L"header" && argc == 3) return ClickHeader(_wtoi(argv[2]));
   if (command == L"esc") return PressEsc();
-  if (command == L"esc-in-root-files" && argc == 3) return EscDuringRootFiles(static_cast<DWORD>(_wtoi(argv[2])));
+  if (command == L"esc-in-root-files" && argc == 3) {
+    return EscWhenShown(tarnwick::ToWide(tarnwick::kRootFileProgressSuffix), 0, static_cast<DWORD>(_wtoi(argv[2])));
+  }
+  if (command == L"esc-when-shown" && argc == 5) {
+    return EscWhenShown(argv[2], static_cast<DWORD>(_wtoi(argv[3])), static_cast<DWORD>(_wtoi(argv[4])));
+  }
   if (command == L"close") return CloseWindow();
   if (command == L"double-click" && argc == 3) return DoubleClickRow(argv[2]);
   if (command == L"go-up") return ClickGoUp();
   if (command == L"hold-desktop") return HoldDesktop();
   std::fprintf(stderr,
                "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | "
-               "header N | esc | esc-in-root-files TIMEOUT_MS | close | double-click NAME | go-up | "
+               "header N | esc | esc-in-root-files TIMEOUT_MS | esc-when-shown TEXT WATCH_MS TIMEOUT_MS | close | double-click NAME | go-up | "
                "hold-desktop\n");
   return 2;
 }

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -97,6 +98,13 @@ class FakeFormView : public FormView {
     for (auto& action : pending) action();
   }
   void PauseOneMillisecond() override { ++pauses; }
+  // A rest gives the workers the window waits for their turn.
+  int rests = 0;
+  void RestUntilWoken(std::uint32_t) override {
+    ++rests;
+    std::this_thread::yield();
+  }
+  void WakeUp() override {}
   void Show() override { shown = true; }
   void Unload() override { ++unloads; }
   Str BrowseForFolder() override { return folderToPick; }

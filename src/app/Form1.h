@@ -118,6 +118,7 @@ class Form1 final : public GFCEvents {
   PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
   void FinishRun(const RunTotals& totals);
   void FailRun();
+  void RestoreCommand1();  // "Search", enabled, the default button again
   void DropFailed();
 
   FormView& view_;

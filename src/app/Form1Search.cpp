@@ -169,11 +169,7 @@ void Form1::FinishRun(const RunTotals& totals) {
   view_.Repaint(Control::ListView1);
   ShowUnreadable();
   view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
-  view_.SetCommand1Caption(kSearchCaption);
-  cancelPeriods_.Ended(view_.Milliseconds());
-  view_.SetEnabled(Control::Command1, true);
-  view_.SetCommand1Cancel(false);
-  view_.SetCommand1Default(true);
+  RestoreCommand1();
   Busy = 0;
 
   if (UnloadPending) {
@@ -187,14 +183,22 @@ void Form1::FinishRun(const RunTotals& totals) {
   }
 }
 
+void Form1::RestoreCommand1() {
+  view_.SetCommand1Caption(kSearchCaption);
+  cancelPeriods_.Ended(view_.Milliseconds());
+  view_.SetEnabled(Control::Command1, true);
+  view_.SetCommand1Cancel(false);
+  view_.SetCommand1Default(true);
+}
+
 void Form1::FailRun() {
-  // The run's error path: the controls stay as they were during the run and
-  // the rows added so far stay, so the user sees how far it got.
+  // The run's error path: the rows added so far stay, so the user sees how
+  // far it got, and the window is given back as at the end of any run.
+  GF.reset();
+  EnableRunControls(true);
   view_.SetStatusText(kRunFailedText);
   ShowUnreadable();
-  // The button keeps reading "Cancel" but is back in its start role; what
-  // is pressed from now on is meant for that role.
-  cancelPeriods_.Ended(view_.Milliseconds());
+  RestoreCommand1();
   // A go-up asked for during a failed run is not carried over to the next
   // run's end.
   UpPending = 0;

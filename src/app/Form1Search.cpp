@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/StatusText.h"
+#include "scan/LongPath.h"
 #include "scan/UserProc.h"
 
 // The "Search" button and the search run. The run executes inside the
@@ -63,20 +64,29 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command1_Click(std::uint64_t madeAt) {
-  // A press made while the button read "Cancel" asked to stop a run; when
-  // that run has ended meanwhile, there is nothing left for it to do.
-  if (!Busy && cancelPeriods_.Covers(madeAt)) return;
+  // A press is taken in the role the button had when it was made. One made
+  // while it read "Cancel" asked to stop a run that may have ended meanwhile;
+  // one made before the current run began (a second click while the first
+  // press still validated) never stops that run.
+  if (Busy ? !cancelPeriods_.CoversCurrent(madeAt) : cancelPeriods_.Covers(madeAt)) return;
   Command1_Click();
 }
 
 void Form1::C1C() { Command1_Click(); }
 
-std::int32_t Form1::CheckDir(const Str& st) { return fs_.ProbePattern(st) ? 0 : -1; }
+// Root texts are read as the system reads a path, wherever they come from:
+// "acc." and "acc  " name acc, not its parent.
+std::int32_t Form1::CheckDir(const Str& st) {
+  // Nothing is asked about a text too long to be a path.
+  if (st.size() > kMaxPathLength) return -1;
+  return fs_.ProbePattern(WithoutTrailingDotsAndBlanks(st)) ? 0 : -1;
+}
 
 Str Form1::GetDirFromDirOrFile(const Str& st) {
-  if (IsFolder(SafeGetAttr(fs_, st))) return AddBackslash(st);
-  // A file, or nothing that exists: its containing folder.
-  Str path = st;
+  Str path = WithoutTrailingDotsAndBlanks(st);
+  if (path.size() <= kMaxPathLength && IsFolder(SafeGetAttr(fs_, path))) return AddBackslash(path);
+  // A file, nothing that exists, or a text too long to be a path: its
+  // containing folder.
   if (!path.empty() && path.back() == u'\\') path.pop_back();
   return UpToLastBackslash(path);
 }

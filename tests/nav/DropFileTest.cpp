@@ -64,6 +64,8 @@ TEST_F(Drop, TheFolderOfTheFirstNameIsSearchedAfterAQuestionForSeveral) {
        u"Complate. All Search 3Files , 2000Bytes.", nullptr},
       {"a long Unicode name", DroppedFiles::Names({LongFolder() + u"\\画像😀.raw"}), kNotAsked, u"", longFolder,
        u"Complate. All Search 0Files , 0Bytes.", nullptr},
+      {"a folder named with a trailing dot", DroppedFiles::Names({u"C:\\Data\\B."}), kNotAsked, u"",
+       u"C:\\Data\\B\\", u"Complate. All Search 3Files , 2000Bytes.", nullptr},
       {"a share folder", DroppedFiles::Names({u"\\\\server\\share\\folder"}), kNotAsked, u"",
        u"\\\\server\\share\\folder\\", u"Complate. All Search 1Files , 9Bytes.", nullptr},
       // The derived root goes into the box all the same; the search press

@@ -70,6 +70,9 @@ class Form1 final : public GFCEvents {
 
   // --- Drag and drop: a drop on ListView1 or Text1 ---
   void DropFile(DropData& D);
+  // Whether a drop now would be taken: not during a run, nor while the
+  // question about another drop is open.
+  bool TakesDrops() const;
 
   // --- Search run ---
   void C1C();
@@ -120,6 +123,7 @@ class Form1 final : public GFCEvents {
   void FailRun();
   void RestoreCommand1();  // "Search", enabled, the default button again
   void DropFailed();
+  bool askingAboutDrop_ = false;
 
   FormView& view_;
   FileSystem& fs_;

@@ -308,6 +308,8 @@ void Win32MainWindow::OnOption1Click(int index) {
   events_->Option1_Click(index);
 }
 
+bool Win32MainWindow::TakesDrops() { return events_ != nullptr && events_->TakesDrops(); }
+
 void Win32MainWindow::Dropped(DroppedFiles data) {
   // The source's drag waits until the drop target returns: the question and
   // the search that follow a drop come after, so that a file manager is not

@@ -100,6 +100,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   // When the user made the press being handled.
   std::uint64_t PressTime() const;
   void OnOption1Click(int index);
+  bool TakesDrops() override;
   void Dropped(DroppedFiles data) override;
   void OnDropped();
 

@@ -17,6 +17,7 @@ class Form1Events final : public FormEvents {
   void Form_QueryUnload() override { form_.Form_QueryUnload(); }
   void DropFile(DropData& data) override { form_.DropFile(data); }
   bool TakesDrops() override { return form_.TakesDrops(); }
+  bool SearchRunning() override { return form_.Busy != 0; }
   void StatusBar1_PanelClick(int index) override { form_.StatusBar1_PanelClick(index); }
   void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) override {
     form_.ListView1_MouseUp(Button, Shift, x, y);

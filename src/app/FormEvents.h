@@ -21,9 +21,10 @@ class FormEvents {
   virtual void ListView1_ColumnClick(int index) = 0;  // 1 for the first header
   virtual void Form_QueryUnload() = 0;
   virtual void DropFile(DropData& data) = 0;  // a drop on ListView1 or Text1
-  // Whether a drop now would be taken, asked before the drag source is
-  // answered.
+  // What the window asks before it acts on its own: whether a drop now
+  // would be taken, and whether a search is running under its messages.
   virtual bool TakesDrops() = 0;
+  virtual bool SearchRunning() = 0;
   virtual void StatusBar1_PanelClick(int index) = 0;  // panels from 1
   virtual void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) = 0;
   virtual void ListView1_DblClick() = 0;

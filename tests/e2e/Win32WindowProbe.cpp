@@ -332,8 +332,8 @@ int EscDuringRootFiles(DWORD timeoutMs) {
 
 // Taps a key that asks for the window menu's keyboard mode (alt, f10 or
 // shift-f10) during a run, through the system's input queue as a user's
-// keyboard would. A run held by that mode leaves panel 1 standing: for three
-// seconds it must keep changing, never still for a second, or complete.
+// keyboard would. A run held by that mode leaves panel 1 standing: for 2.5
+// seconds it must keep changing, never still for 1.5, or complete.
 // Prints the last text seen.
 int TapMenuKey(const std::wstring& key) {
   HWND main = FindMainWindow();
@@ -355,9 +355,9 @@ int TapMenuKey(const std::wstring& key) {
   stroke(code, KEYEVENTF_KEYUP);
   if (key == L"shift-f10") stroke(VK_SHIFT, KEYEVENTF_KEYUP);
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  const ULONGLONG end = ::GetTickCount64() + 3000;
+  const ULONGLONG end = ::GetTickCount64() + 2500;
   ULONGLONG changed = ::GetTickCount64();
-  while (::GetTickCount64() < end && ::GetTickCount64() - changed < 1000 && seen.find(counting) != std::wstring::npos) {
+  while (::GetTickCount64() < end && ::GetTickCount64() - changed < 1500 && seen.find(counting) != std::wstring::npos) {
     ::Sleep(10);
     const std::wstring now = StatusText(main);
     if (now != seen) changed = ::GetTickCount64();
@@ -365,7 +365,7 @@ int TapMenuKey(const std::wstring& key) {
   }
   std::printf("%s\n", ToUtf8(FromWide(seen)).c_str());
   const bool completed = seen.rfind(tarnwick::ToWide(tarnwick::kCompletionPrefix), 0) == 0;
-  return completed || ::GetTickCount64() - changed < 1000 ? 0 : 1;
+  return completed || ::GetTickCount64() - changed < 1500 ? 0 : 1;
 }
 
 // Keeps Wine's desktop open while a test starts the program again and again

@@ -14,7 +14,7 @@ void CancelPeriods::Ended(std::uint64_t at) {
 }
 
 bool CancelPeriods::Covers(std::uint64_t madeAt) const {
-  if (open_ && madeAt >= *open_) return true;
+  if (CoversCurrent(madeAt)) return true;
   for (const Period& p : ended_) {
     // A press made in the very millisecond the button turned back cannot be
     // told apart from one made just before; it is taken as a stop.

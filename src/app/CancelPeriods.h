@@ -19,6 +19,8 @@ class CancelPeriods {
 
   // Whether the button read "Cancel" at `madeAt`.
   bool Covers(std::uint64_t madeAt) const;
+  // Whether it reads "Cancel" now and has since `madeAt`.
+  bool CoversCurrent(std::uint64_t madeAt) const { return open_ && madeAt >= *open_; }
 
  private:
   struct Period {

@@ -64,6 +64,13 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   void 開いて検索_Click();            // pop1's item: search the selected row's folder
   void つ上のフォルダを検索_Click();  // pop2's item: search the parent folder
 
+  // What the window asks before it acts on its own: whether a drop now
+  // would be taken (not during a run, nor while the question about another
+  // drop is open), and whether a search runs, or its root is being checked,
+  // under its messages.
+  bool TakesDrops() override;
+  bool SearchRunning() override { return Busy != 0 || rootCheck_.has_value(); }
+
   // --- Search run ---
   void C1C();
   std::int32_t CheckDir(const Str& st);
@@ -126,7 +133,9 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
   void FinishRun(const RunTotals& totals);
   void FailRun();
+  void RestoreCommand1();  // "Search", enabled, the default button again
   void DropFailed();
+  bool askingAboutDrop_ = false;
 
   ClosableView view_;
   FileSystem& fs_;

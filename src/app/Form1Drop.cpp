@@ -8,11 +8,29 @@
 // button like a typed one, so it passes the same validation.
 
 namespace tarnwick {
+namespace {
+
+// Set for as long as it lives, however its scope is left.
+class Raised {
+ public:
+  explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+  ~Raised() { flag_ = false; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+bool Form1::TakesDrops() { return Busy == 0 && !askingAboutDrop_; }
 
 void Form1::DropFile(DropData& D) {
   // A drop that arrives while a run lets messages through leaves the run
-  // alone.
-  if (Busy) return;
+  // alone; one that arrives while a question waits for its answer leaves the
+  // question alone.
+  if (!TakesDrops()) return;
   try {
     const DropRequest request = ReadDropRequest(D);
     if (request.kind == DropRequest::Kind::NotFiles) {
@@ -26,7 +44,10 @@ void Form1::DropFile(DropData& D) {
     }
     // Only the first name counts; several names make it ask first.
     const Str s = GetDirFromDirOrFile(request.first);
-    if (request.count >= 2 && !view_.AskYesNo(s + kDropQuestionSuffix)) return;
+    if (request.count >= 2) {
+      const Raised asking(askingAboutDrop_);
+      if (!view_.AskYesNo(s + kDropQuestionSuffix)) return;
+    }
     view_.SetText1(s);
     Command1_Click();
   } catch (const std::exception&) {

@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/StatusText.h"
+#include "scan/LongPath.h"
 #include "scan/UserProc.h"
 
 // The "Search" button and the search run. The run executes inside the
@@ -66,23 +67,30 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command1_Click(std::uint64_t madeAt) {
-  // A press made while the button read "Cancel" asked to stop a run; when
-  // that run has ended meanwhile, there is nothing left for it to do.
-  if (!Busy && cancelPeriods_.Covers(madeAt)) return;
+  // A press is taken in the role the button had when it was made. One made
+  // while it read "Cancel" asked to stop a run that may have ended meanwhile;
+  // one made before the current run began (a second click while the first
+  // press still validated) never stops that run.
+  if (Busy ? !cancelPeriods_.CoversCurrent(madeAt) : cancelPeriods_.Covers(madeAt)) return;
   Command1_Click();
 }
 
 void Form1::C1C() { Command1_Click(); }
 
+// Root texts are read as the system reads a path, wherever they come from:
+// "acc." and "acc  " name acc, not its parent.
 std::int32_t Form1::CheckDir(const Str& st) {
-  if (listingWorkers_ == 0) return fs_.ProbePattern(st) ? 0 : -1;
+  // Nothing is asked about a text too long to be a path.
+  if (st.size() > kMaxPathLength) return -1;
+  const Str path = WithoutTrailingDotsAndBlanks(st);
+  if (listingWorkers_ == 0) return fs_.ProbePattern(path) ? 0 : -1;
   // A share that stopped answering can hold the probe for minutes: a worker
   // makes it while the window runs.
   rootCheck_.emplace(RootCheck{view_.Milliseconds(), false});
   bool passed = false;
   try {
     ReadAheadFileSystem worker(fs_, Waiting(), 1);
-    passed = worker.ProbePattern(st);
+    passed = worker.ProbePattern(path);
   } catch (const std::exception&) {
     passed = false;
   }
@@ -94,9 +102,10 @@ std::int32_t Form1::CheckDir(const Str& st) {
 }
 
 Str Form1::GetDirFromDirOrFile(const Str& st) {
-  if (IsFolder(SafeGetAttr(fs_, st))) return AddBackslash(st);
-  // A file, or nothing that exists: its containing folder.
-  Str path = st;
+  Str path = WithoutTrailingDotsAndBlanks(st);
+  if (path.size() <= kMaxPathLength && IsFolder(SafeGetAttr(fs_, path))) return AddBackslash(path);
+  // A file, nothing that exists, or a text too long to be a path: its
+  // containing folder.
   if (!path.empty() && path.back() == u'\\') path.pop_back();
   return UpToLastBackslash(path);
 }
@@ -193,11 +202,7 @@ void Form1::FinishRun(const RunTotals& totals) {
   view_.Repaint(Control::ListView1);
   ShowUnreadable();
   view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
-  view_.SetCommand1Caption(kSearchCaption);
-  cancelPeriods_.Ended(view_.Milliseconds());
-  view_.SetEnabled(Control::Command1, true);
-  view_.SetCommand1Cancel(false);
-  view_.SetCommand1Default(true);
+  RestoreCommand1();
   Busy = 0;
 
   if (UnloadPending) {
@@ -211,16 +216,24 @@ void Form1::FinishRun(const RunTotals& totals) {
   }
 }
 
+void Form1::RestoreCommand1() {
+  view_.SetCommand1Caption(kSearchCaption);
+  cancelPeriods_.Ended(view_.Milliseconds());
+  view_.SetEnabled(Control::Command1, true);
+  view_.SetCommand1Cancel(false);
+  view_.SetCommand1Default(true);
+}
+
 void Form1::FailRun() {
-  // The run's error path: the controls stay as they were during the run and
-  // the rows added so far stay, so the user sees how far it got.
+  // The run's error path: the rows added so far stay, so the user sees how
+  // far it got, and the window is given back as at the end of any run.
+  GF.reset();
+  EnableRunControls(true);
   view_.SetStatusText(kRunFailedText);
   ShowUnreadable();
-  // GF stays, as the run left it, but nothing is listed for it any more.
+  // Nothing more is listed for this run.
   if (runDisk_) runDisk_->Close();
-  // The button keeps reading "Cancel" but is back in its start role; what
-  // is pressed from now on is meant for that role.
-  cancelPeriods_.Ended(view_.Milliseconds());
+  RestoreCommand1();
   // A go-up asked for during a failed run is not carried over to the next
   // run's end.
   UpPending = 0;

@@ -44,6 +44,10 @@ class FormEvents {
 #define TARNWICK_DECLARE_EVENT(name, parameters) virtual void name parameters {}
   TARNWICK_FORM1_EVENTS(TARNWICK_DECLARE_EVENT)
 #undef TARNWICK_DECLARE_EVENT
+  // What the window asks before it acts on its own: whether a drop now
+  // would be taken, and whether a search is running under its messages.
+  virtual bool TakesDrops() { return true; }
+  virtual bool SearchRunning() { return false; }
 };
 
 }  // namespace tarnwick

@@ -80,6 +80,9 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case DM_GETDEFID:
       return OnGetDefId();
+    case WM_SYSCOMMAND:
+      if (OnSysCommand(wParam)) return 0;
+      break;
     case kSyncListMessage:
       list_.OnSync();
       return 0;
@@ -300,10 +303,19 @@ LRESULT Win32MainWindow::OnGetDefId() const {
   return command1Default_ ? MAKELRESULT(kIdCommand1, DC_HASDEFID) : 0;
 }
 
+bool Win32MainWindow::OnSysCommand(WPARAM command) {
+  // Alt or F10 alone asks for the window menu's keyboard mode, a loop that
+  // waits for the next key. Entered from inside a search's yield it would
+  // hold the search until then, so during a search those keys do nothing.
+  return (command & 0xFFF0) == SC_KEYMENU && events_ != nullptr && events_->SearchRunning();
+}
+
 void Win32MainWindow::OnOption1Click(int index) {
   UpdateOption1TabStop();
   events_->Option1_Click(index);
 }
+
+bool Win32MainWindow::TakesDrops() { return events_ != nullptr && events_->TakesDrops(); }
 
 void Win32MainWindow::Dropped(DroppedFiles data) {
   // The source's drag waits until the drop target returns: the question and

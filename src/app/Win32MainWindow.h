@@ -103,10 +103,12 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void OnActivate(bool active);
   void OnDpiChanged(int dpi, const RECT& suggested);
   LRESULT OnGetDefId() const;
+  bool OnSysCommand(WPARAM command);
   void OnEscapeKey();
   // When the user made the press being handled.
   std::uint64_t PressTime() const;
   void OnOption1Click(int index);
+  bool TakesDrops() override;
   void Dropped(DroppedFiles data) override;
   void OnDropped();
 

@@ -30,7 +30,8 @@ DropRequest ReadDropRequest(DropData& data) {
   return request;
 }
 
-std::uint32_t DropEffectFor(std::uint32_t allowed) {
+std::uint32_t DropEffectFor(std::uint32_t allowed, bool takesDrops) {
+  if (!takesDrops) return kDropEffectNone;
   if (allowed & kDropEffectCopy) return kDropEffectCopy;
   if (allowed & kDropEffectLink) return kDropEffectLink;
   return kDropEffectNone;

@@ -48,6 +48,9 @@ class DroppedFiles final : public DropData {
 class DropReceiver {
  public:
   virtual ~DropReceiver() = default;
+  // Whether a drop now would be taken; when not, the source is told so from
+  // the moment the drag enters.
+  virtual bool TakesDrops() = 0;
   virtual void Dropped(DroppedFiles data) = 0;
 };
 
@@ -68,9 +71,9 @@ constexpr std::uint32_t kDropEffectMove = 2;
 constexpr std::uint32_t kDropEffectLink = 4;
 
 // The effect the list and the root box answer while something is dragged over
-// them and when it is dropped, whatever the data: a source told "move"
-// deletes what it moved, so the answer is copy, or link when the source
-// allows no copy, or none.
-std::uint32_t DropEffectFor(std::uint32_t allowed);
+// them and when it is dropped, whatever the data: none while they take no
+// drops; otherwise, since a source told "move" deletes what it moved, copy,
+// or link when the source allows no copy, or none.
+std::uint32_t DropEffectFor(std::uint32_t allowed, bool takesDrops);
 
 }  // namespace tarnwick

@@ -72,13 +72,13 @@ ULONG STDMETHODCALLTYPE Win32DropTarget::Release() {
 
 HRESULT STDMETHODCALLTYPE Win32DropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) {
   if (effect == nullptr) return E_INVALIDARG;
-  *effect = DropEffectFor(*effect);
+  *effect = DropEffectFor(*effect, receiver_.TakesDrops());
   return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE Win32DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
   if (effect == nullptr) return E_INVALIDARG;
-  *effect = DropEffectFor(*effect);
+  *effect = DropEffectFor(*effect, receiver_.TakesDrops());
   return S_OK;
 }
 
@@ -86,7 +86,7 @@ HRESULT STDMETHODCALLTYPE Win32DropTarget::DragLeave() { return S_OK; }
 
 HRESULT STDMETHODCALLTYPE Win32DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   if (data == nullptr || effect == nullptr) return E_INVALIDARG;
-  *effect = DropEffectFor(*effect);
+  *effect = DropEffectFor(*effect, receiver_.TakesDrops());
   if (*effect == kDropEffectNone) return S_OK;
   // No exception may reach the system's frames that called us.
   try {

@@ -1,7 +1,8 @@
 #pragma once
 // OLE drop targets for the list and the root box: each answers the drag
-// source with the effect DropEffectFor chooses and hands every drop, copied
-// out of the system's data object, to a DropReceiver.
+// source with the effect DropEffectFor chooses (none while the receiver takes
+// no drops) and hands every drop, copied out of the system's data object, to
+// a DropReceiver.
 #include <windows.h>
 #include <ole2.h>
 

@@ -47,6 +47,19 @@ bool IsRootPath(StrView path) {
          path.find(u'\\', slash + 1) == StrView::npos;
 }
 
+Str WithoutTrailingDotsAndBlanks(StrView path) {
+  if (IsDeviceForm(path)) return Str(path);
+  const bool folder = !path.empty() && path.back() == u'\\';
+  const StrView rest = folder ? path.substr(0, path.size() - 1) : path;
+  const size_t slash = rest.rfind(u'\\');
+  const size_t start = slash == StrView::npos ? 0 : slash + 1;
+  if (rest.find_first_not_of(u'.', start) == StrView::npos) return Str(path);
+  const size_t end = rest.find_last_not_of(u". ");
+  Str result(rest.substr(0, end == StrView::npos || end < start ? start : end + 1));
+  if (folder && result.size() > start) result += u'\\';
+  return result;
+}
+
 Str ToExtendedPath(StrView path) {
   if (IsDriveAbsolute(path)) return Str(u"\\\\?\\") + Str(path);
   if (IsUnc(path)) return Str(u"\\\\?\\UNC\\") + Str(path.substr(2));

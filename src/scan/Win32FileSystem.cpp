@@ -9,7 +9,8 @@
 namespace tarnwick {
 
 std::wstring ToSystemPath(StrView path) {
-  if (!NeedsFullPath(path)) return ToWide(ToExtendedPath(path));
+  // Too long to be canonicalised either; it stays too long to be asked about.
+  if (path.size() > kMaxPathLength || !NeedsFullPath(path)) return ToWide(ToExtendedPath(path));
   const std::wstring wide = ToWide(path);
   DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
   if (needed == 0) return wide;
@@ -28,7 +29,14 @@ bool IsDotName(const wchar_t* name) {
 
 std::uint64_t LengthOf(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
 
+// A path the system cannot take whole is not handed to it at all.
+bool Fits(const std::wstring& systemPath) { return systemPath.size() <= kMaxPathLength; }
+
 UniqueFindHandle FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
+  if (!Fits(pattern)) {
+    ::SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return UniqueFindHandle();
+  }
   return UniqueFindHandle(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
                                              FIND_FIRST_EX_LARGE_FETCH));
 }
@@ -71,15 +79,19 @@ bool Win32FileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entri
 
 std::optional<std::uint32_t> Win32FileSystem::Attributes(const Str& path) {
   if (path.empty()) return std::nullopt;
-  const DWORD attributes = ::GetFileAttributesW(ToSystemPath(WithoutTrailingBackslash(path)).c_str());
+  const std::wstring systemPath = ToSystemPath(WithoutTrailingBackslash(path));
+  if (!Fits(systemPath)) return std::nullopt;
+  const DWORD attributes = ::GetFileAttributesW(systemPath.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return attributes;
 }
 
 std::optional<std::uint64_t> Win32FileSystem::Length(const Str& path) {
   if (path.empty()) return std::nullopt;
+  const std::wstring systemPath = ToSystemPath(path);
+  if (!Fits(systemPath)) return std::nullopt;
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (::GetFileAttributesExW(ToSystemPath(path).c_str(), GetFileExInfoStandard, &data)) {
+  if (::GetFileAttributesExW(systemPath.c_str(), GetFileExInfoStandard, &data)) {
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
     return LengthOf(data.nFileSizeHigh, data.nFileSizeLow);
   }

@@ -63,6 +63,49 @@ TEST_F(SearchPress, ValidationMessagesChangeNothing) {
   EXPECT_EQ(fs.listings(), 0);
 }
 
+// Root texts as the system reads a path: never longer than its longest,
+// 32,767 characters (at 65,536 a length kept in 16 bits of bytes wraps), and
+// without trailing dots and blanks. A press is taken in the role the button
+// had when it was made: one made before the run began does not stop it.
+TEST_F(SearchPress, RootTextsAndPressesAreTakenAsMeant) {
+  const Str longest = u"C:\\" + Str(32764, u'L');
+  fs.AddFolder(longest);
+  const Str dots = u"C:\\Data" + Str(32760, u'.');
+  const Str unusable = u"不正なパスです。アクセス拒否やメディアがない、などの理由が考えられます｡ ";
+  const Str completed = u"Complate. All Search 7Files , 3345Bytes.";
+  enum Press { kNone, kMadeBefore, kMadeDuring };
+  const struct {
+    Str text;
+    Press press;  // a second press of Command1, handled during the run
+    Str root;     // Text1 once the run has begun; empty: the unusable-path message
+    Str status;
+  } cases[] = {
+      {longest, kNone, longest + u"\\", u"Complate. All Search 0Files , 0Bytes."},
+      {longest + u"\\", kNone, u"", u""},
+      {dots, kNone, u"C:\\Data\\", completed},
+      {dots + u"\\", kNone, u"", u""},
+      {u"C:\\Data" + Str(65529, u' '), kNone, u"", u""},
+      {u"C:\\Data . .\\", kNone, u"C:\\Data\\", completed},
+      {u"C:\\Data\\B  ", kNone, u"C:\\Data\\B\\", u"Complate. All Search 3Files , 2000Bytes."},
+      {u"C:\\Data", kMadeBefore, u"C:\\Data\\", completed},
+      {u"C:\\Data", kMadeDuring, u"C:\\Data\\", u"Search is Canceld By User."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.text.size() << " characters ending " << ToUtf8(c.text.substr(c.text.size() - 3)));
+    view.messages.clear();
+    view.status.clear();
+    const std::uint64_t began = view.now;
+    const int firstPump = view.pumps + 1;
+    view.onPump = [&](int pump) {
+      if (pump == firstPump && c.press != kNone) view.Post([&] { form.Command1_Click(c.press == kMadeBefore ? began - 1 : began); });
+    };
+    Search(c.text);
+    EXPECT_EQ(view.messages, c.root.empty() ? std::vector<Str>{unusable} : std::vector<Str>{});
+    EXPECT_EQ(view.text1, c.root.empty() ? c.text : c.root);
+    EXPECT_EQ(view.status, c.status);
+  }
+}
+
 TEST_F(SearchPress, FolderToSearchForAPathNamingAFolderOrAFile) {
   fs.AddFolder(u"D:");
   const struct {
@@ -127,21 +170,16 @@ TEST_F(SearchPress, RootFileGoneBeforeItsLengthIsReadTakesTheErrorPath) {
   Search(u"C:\\Data");
   EXPECT_EQ(view.status, u"Error. Search is Canceld.");
   EXPECT_EQ(RowPaths(), (V{"C:\\Data\\a.txt\\"}));
-  // The controls stay as during the run; only Busy is cleared.
-  EXPECT_EQ(view.caption, u"Cancel");
-  EXPECT_TRUE(view.isCancel);
-  EXPECT_FALSE(view.IsEnabled(Control::Text1));
-  EXPECT_FALSE(view.IsEnabled(Control::Check1));
-  EXPECT_NE(form.GF, nullptr);
-  EXPECT_EQ(form.Busy, 0);
+  // The window is given back as at the end of any run.
+  ExpectIdleButton();
+  EXPECT_TRUE(view.IsEnabled(Control::Text1));
+  EXPECT_TRUE(view.IsEnabled(Control::Check1));
+  EXPECT_EQ(form.GF, nullptr);
   EXPECT_EQ(view.unloads, 0);
 
-  // The button, still reading "Cancel", now starts a new search.
   fs.Remove(u"C:\\Data\\b.txt");
   form.Command1_Click();
   EXPECT_EQ(view.status, u"Complate. All Search 7Files , 3345Bytes.");
-  ExpectIdleButton();
-  EXPECT_TRUE(view.IsEnabled(Control::Text1));
 }
 
 TEST_F(SearchPress, UnreadableRootTakesTheErrorPath) {

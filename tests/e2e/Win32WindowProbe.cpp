@@ -19,6 +19,9 @@
 //                                               once panel 1 shows TEXT, times the window's
 //                                               answers for WATCH_MS, presses Esc, and
 //                                               goes on as esc-in-root-files
+//   window_probe menu-key KEY                   taps alt, f10 or shift-f10 with real input
+//                                               during a run; fails when the run then
+//                                               stands still
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
 //   window_probe go-up                          clicks the go-up button
@@ -334,6 +337,44 @@ int EscWhenShown(const std::wstring& shown, DWORD watchMs, DWORD timeoutMs) {
   return 0;
 }
 
+// Taps a key that asks for the window menu's keyboard mode (alt, f10 or
+// shift-f10) during a run, through the system's input queue as a user's
+// keyboard would. A run held by that mode leaves panel 1 standing: for 2.5
+// seconds it must keep changing, never still for 1.5, or complete.
+// Prints the last text seen.
+int TapMenuKey(const std::wstring& key) {
+  HWND main = FindMainWindow();
+  const std::wstring counting = tarnwick::ToWide(tarnwick::kFolderProgressInfix);
+  std::wstring seen = main ? StatusText(main) : L"";
+  if (seen.find(counting) == std::wstring::npos || (key != L"alt" && key != L"f10" && key != L"shift-f10")) return 1;
+  ::SetForegroundWindow(main);
+  std::vector<INPUT> inputs;
+  const auto stroke = [&inputs](WORD code, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = code;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  const WORD code = key == L"alt" ? VK_MENU : VK_F10;
+  if (key == L"shift-f10") stroke(VK_SHIFT, 0);
+  stroke(code, 0);
+  stroke(code, KEYEVENTF_KEYUP);
+  if (key == L"shift-f10") stroke(VK_SHIFT, KEYEVENTF_KEYUP);
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  const ULONGLONG end = ::GetTickCount64() + 2500;
+  ULONGLONG changed = ::GetTickCount64();
+  while (::GetTickCount64() < end && ::GetTickCount64() - changed < 1500 && seen.find(counting) != std::wstring::npos) {
+    ::Sleep(10);
+    const std::wstring now = StatusText(main);
+    if (now != seen) changed = ::GetTickCount64();
+    seen = now;
+  }
+  std::printf("%s\n", ToUtf8(FromWide(seen)).c_str());
+  const bool completed = seen.rfind(tarnwick::ToWide(tarnwick::kCompletionPrefix), 0) == 0;
+  return completed || ::GetTickCount64() - changed < 1500 ? 0 : 1;
+}
+
 // Keeps Wine's desktop open while a test starts the program again and again
 // (see e2e-session.sh).
 int HoldDesktop() {
@@ -367,13 +408,14 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"esc-when-shown" && argc == 5) {
     return EscWhenShown(argv[2], static_cast<DWORD>(_wtoi(argv[3])), static_cast<DWORD>(_wtoi(argv[4])));
   }
+  if (command == L"menu-key" && argc == 3) return TapMenuKey(argv[2]);
   if (command == L"close") return CloseWindow();
   if (command == L"double-click" && argc == 3) return DoubleClickRow(argv[2]);
   if (command == L"go-up") return ClickGoUp();
   if (command == L"hold-desktop") return HoldDesktop();
   std::fprintf(stderr,
                "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | "
-               "header N | esc | esc-in-root-files TIMEOUT_MS | esc-when-shown TEXT WATCH_MS TIMEOUT_MS | close | double-click NAME | go-up | "
+               "header N | esc | esc-in-root-files TIMEOUT_MS | esc-when-shown TEXT WATCH_MS TIMEOUT_MS | menu-key KEY | close | double-click NAME | go-up | "
                "hold-desktop\n");
   return 2;
 }

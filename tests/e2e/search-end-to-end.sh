@@ -5,7 +5,8 @@
 # files and folders against an independent count made with find, then sorts
 # the rows by file count and by name with clicks on the headers. Then a move
 # down by double-click and back up, a run cancelled with Esc, and a run whose
-# window is closed mid-way. Last, a tree with a chain of folders deeper than
+# window is closed mid-way, and a run during which Alt and F10 are tapped
+# (it completes by itself). Last, a tree with a chain of folders deeper than
 # the system can read: the totals stay those of what could be read, and the
 # second status panel says so.
 #   search-end-to-end.sh TARNWICK_EXE PROBE_EXE WORK_DIR
@@ -144,6 +145,19 @@ app=$!
 # A program that never ended would be stopped by the test's time limit.
 close_window
 echo "closing during a run ended the program"
+
+# Alt, F10 and Shift+F10 (no row selected) tapped during a run, as real keys:
+# the run goes on and completes with no further input.
+mkdir -p "$work/keys"/{a,b,c}/d{1..1500}/e
+"$WINE" "$exe" "$(winpath "$work/keys")" >/dev/null 2>&1 &
+app=$!
+"$WINE" "$probe" wait progress 60000 >/dev/null || fail "no progress report"
+for key in alt f10 shift-f10; do
+  "$WINE" "$probe" menu-key "$key" >/dev/null || fail "the run stood still after $key, or had ended before it"
+done
+status=$("$WINE" "$probe" wait complete 60000 | tr -d '\r') || fail "the run did not complete after the keys"
+close_window
+echo "Alt, F10 and Shift+F10 during a run: $status"
 
 # --- a chain deeper than the system can read (paths past some 4,000
 # characters under Wine), beside a plain folder

@@ -27,6 +27,7 @@ class FakeFormView : public FormView {
   std::vector<Str> messages;  // every message box, in order
   std::vector<Str> questions;  // every Yes/No question, in order
   bool answerYes = true;
+  std::function<void()> onQuestion;  // runs while a question is open
   int unit = 1;  // MB
   bool fullPath = false;
   int arrowHeader = 0;  // as ShowSortArrow left it; 0: never called
@@ -82,6 +83,7 @@ class FakeFormView : public FormView {
   void ShowMessage(const Str& text) override { messages.push_back(text); }
   bool AskYesNo(const Str& text) override {
     questions.push_back(text);
+    if (onQuestion) onQuestion();
     return answerYes;
   }
   int SelectedUnit() override { return unit; }

@@ -64,6 +64,8 @@ TEST_F(Drop, TheFolderOfTheFirstNameIsSearchedAfterAQuestionForSeveral) {
        u"Complate. All Search 3Files , 2000Bytes.", nullptr},
       {"a long Unicode name", DroppedFiles::Names({LongFolder() + u"\\画像😀.raw"}), kNotAsked, u"", longFolder,
        u"Complate. All Search 0Files , 0Bytes.", nullptr},
+      {"a folder named with a trailing dot", DroppedFiles::Names({u"C:\\Data\\B."}), kNotAsked, u"",
+       u"C:\\Data\\B\\", u"Complate. All Search 3Files , 2000Bytes.", nullptr},
       {"a share folder", DroppedFiles::Names({u"\\\\server\\share\\folder"}), kNotAsked, u"",
        u"\\\\server\\share\\folder\\", u"Complate. All Search 1Files , 9Bytes.", nullptr},
       // The derived root goes into the box all the same; the search press
@@ -102,7 +104,14 @@ TEST_F(Drop, AnswerNoLeavesTheRowsOfTheLastSearch) {
   const std::vector<std::string> rows = RowPaths();
   view.answerYes = false;
   FakeDropData data(DroppedFiles::Names({u"D:\\Data", u"D:\\top.txt"}));
+  // Another drop while the question is open is refused from the start.
+  FakeDropData other(DroppedFiles::Names({u"C:\\Data\\A"}));
+  view.onQuestion = [&] {
+    EXPECT_EQ(DropEffectFor(kDropEffectCopy, form.TakesDrops()), kDropEffectNone);
+    form.DropFile(other);
+  };
   form.DropFile(data);
+  EXPECT_EQ(other.reads, 0);
   EXPECT_EQ(view.questions, std::vector<Str>{Str(u"D:\\Data\\") + u"をルートにして読み込みます。よろしいですか?"});
   EXPECT_EQ(RowPaths(), rows);
   EXPECT_EQ(view.text1, u"C:\\Data\\");
@@ -129,8 +138,10 @@ TEST_F(Drop, ADropDuringARunIsNeitherReadNorShownAndTheRunGoesOn) {
   int dropsDuringRun = 0;
   view.onPump = [&](int pump) {
     if (pump != 1) return;
-    // Both arrive while the first subfolder is counted.
+    // Both arrive while the first subfolder is counted; the source is told
+    // from the start that nothing will be dropped.
     view.Post([&] {
+      EXPECT_EQ(DropEffectFor(kDropEffectCopy | kDropEffectMove, form.TakesDrops()), kDropEffectNone);
       form.DropFile(files);
       form.DropFile(text);
       dropsDuringRun += form.Busy;
@@ -147,7 +158,8 @@ TEST_F(Drop, ADropDuringARunIsNeitherReadNorShownAndTheRunGoesOn) {
                                                   "C:\\Data\\b.txt\\"}));
   ExpectIdleButton();
 
-  // Afterwards the same drop searches its folder.
+  // Afterwards the same drop is welcome and searches its folder.
+  EXPECT_EQ(DropEffectFor(kDropEffectCopy | kDropEffectMove, form.TakesDrops()), kDropEffectCopy);
   form.DropFile(files);
   EXPECT_EQ(view.text1, u"D:\\Data\\");
   EXPECT_EQ(view.status, u"Complate. All Search 0Files , 0Bytes.");
@@ -165,7 +177,7 @@ TEST(DropEffect, NeverMove) {
       {kDropEffectNone, kDropEffectNone},
       {kDropEffectCopy | 0x80000000u, kDropEffectCopy},  // scroll bit
   };
-  for (const auto& c : cases) EXPECT_EQ(DropEffectFor(c.allowed), c.answer) << c.allowed;
+  for (const auto& c : cases) EXPECT_EQ(DropEffectFor(c.allowed, true), c.answer) << c.allowed;
 }
 
 }  // namespace

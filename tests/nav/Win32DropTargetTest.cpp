@@ -116,6 +116,8 @@ TEST(Win32DropTarget, ReadsTheFileListWhateverItsNamesAndTellsOtherDataApart) {
 
 struct RecordingReceiver final : DropReceiver {
   std::vector<std::vector<Str>> drops;
+  bool takes = true;
+  bool TakesDrops() override { return takes; }
   void Dropped(DroppedFiles data) override { drops.push_back(NamesOf(data)); }
 };
 
@@ -145,6 +147,12 @@ TEST(Win32DropTarget, AnswersCopyNeverMoveAndHandsOnWhatIsDropped) {
   EXPECT_EQ(target->Drop(&files, 0, POINTL{2, 2}, &effect), S_OK);
   EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
   EXPECT_EQ(receiver.drops.size(), 2u);
+
+  // While the receiver takes no drops, the source is told so from the start.
+  receiver.takes = false;
+  effect = all;
+  EXPECT_EQ(target->DragEnter(&files, MK_LBUTTON, POINTL{1, 1}, &effect), S_OK);
+  EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
   target->Release();
 }
 

@@ -166,6 +166,7 @@ void Form1::FinishRun(const RunTotals& totals) {
   GF.reset();
   EnableRunControls(true);
   ReDraw();
+  ShowPlaceAfterRun();
   view_.Repaint(Control::ListView1);
   ShowUnreadable();
   view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));

@@ -67,6 +67,9 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   int SelectedUnit() override;
   bool FullPathChecked() override;
   void ShowSortArrow(int header, int order) override;
+  void FitListColumns() override;
+  void FocusListRow(int position) override;
+  void SetClipboardText(const Str& text) override;
   void PumpMessages() override;
   void PauseOneMillisecond() override;
   void Show() override;
@@ -95,6 +98,11 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void OnNcDestroy();
   void OnActivate(bool active);
   void OnDpiChanged(int dpi, const RECT& suggested);
+  // The window is never made smaller than keeps the top row of controls
+  // and a few rows of the list in view (MinimumClientSize).
+  SIZE MinimumWindowSize() const;
+  void OnGetMinMaxInfo(MINMAXINFO& info) const;
+  void OnWindowPosChanging(WINDOWPOS& position) const;
   LRESULT OnGetDefId() const;
   void OnEscapeKey();
   // When the user made the press being handled.

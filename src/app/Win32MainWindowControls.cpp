@@ -159,8 +159,19 @@ void Win32MainWindow::SizeClientArea() {
   const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE));
   const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
   ::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_));
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // At a large scale the design is taller than a screen: the first window
+  // fits the work area of its monitor, moved in where it would cross an edge.
+  RECT now{};
+  ::GetWindowRect(hwnd_, &now);
+  PixelRect window{now.left, now.top, frame.right - frame.left, frame.bottom - frame.top};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (::GetMonitorInfoW(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    window = FitIntoArea(window, {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  }
+  ::SetWindowPos(hwnd_, nullptr, window.left, window.top, window.width, window.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::LayoutControls() {
@@ -195,7 +206,7 @@ void Win32MainWindow::LayoutStatusPanels() {
                     ::GetSystemMetricsForDpi(SM_CXVSCROLL, dpi);
   RECT client{};
   ::GetClientRect(status, &client);
-  int parts[] = {std::max(0, static_cast<int>(client.right) - width), -1};
+  int parts[] = {FirstPanelRight(static_cast<int>(client.right), width), -1};
   ::SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
   ::SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(text.c_str()));
 }

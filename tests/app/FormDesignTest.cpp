@@ -32,30 +32,15 @@ TEST(ListView1Bounds, FillsTheWidthAndStopsAtTheStatusBar) {
   EXPECT_EQ(ListView1Bounds(0, 0, 84, 22), (PixelRect{0, 84, 0, 0}));
 }
 
-TEST(FormDesign, TheWindowMakesRoomAndKeepsAMinimum) {
-  EXPECT_EQ(StretchedWidth(389, 629, 629), 389);
-  EXPECT_EQ(StretchedWidth(389, 1270, 629), 1030);
-  EXPECT_EQ(StretchedWidth(389, 400, 629), 389);  // never narrower than designed
-  // The root box's right edge and its left margin: 60 + 5835 + 60 twips.
-  EXPECT_EQ(TopRowRightTwips(), 5955);
-  EXPECT_EQ(MinimumClientSize(397, 84, 60, 20, 22), (PixelSize{397, 84 + 60 + 5 * 20 + 22}));
-
-  // The second panel: what its text needs, at most half; the first ends there.
-  const struct {
-    int bar, needs, firstRight;
-  } panels[] = {{600, 200, 400}, {600, 400, 300}, {301, 400, 151}, {0, 50, 0}, {600, 0, 600}};
-  for (const auto& p : panels) EXPECT_EQ(FirstPanelRight(p.bar, p.needs), p.firstRight) << p.bar << " " << p.needs;
-
+TEST(FormDesign, TheWindowKeepsItsTopRowAndPanelsApartAndFitsTheScreen) {
+  EXPECT_EQ(TopRowRightTwips(), 60 + 5835 + 60);  // the root box and its margins
+  // The second panel takes what its text needs, at most half the bar.
+  EXPECT_EQ(FirstPanelRight(600, 200), 400);
+  EXPECT_EQ(FirstPanelRight(301, 400), 151);
+  EXPECT_EQ(FirstPanelRight(0, 50), 0);
   const PixelRect work{0, 0, 1920, 1040};
-  const struct {
-    PixelRect window, fitted;
-  } places[] = {
-      {{100, 50, 944, 1027}, {100, 13, 944, 1027}},   // moved up to fit
-      {{100, 50, 1258, 1369}, {100, 0, 1258, 1040}},  // taller than the area: cut to it
-      {{1500, 0, 944, 700}, {976, 0, 944, 700}},      // moved in from the right
-      {{-20, 10, 400, 300}, {0, 10, 400, 300}},
-  };
-  for (const auto& p : places) EXPECT_EQ(FitIntoArea(p.window, work), p.fitted) << p.window.left;
+  EXPECT_EQ(FitIntoArea({100, 50, 944, 1027}, work), (PixelRect{100, 13, 944, 1027}));
+  EXPECT_EQ(FitIntoArea({1500, -5, 1258, 1369}, work), (PixelRect{662, 0, 1258, 1040}));
 }
 
 }  // namespace

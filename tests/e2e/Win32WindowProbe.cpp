@@ -8,7 +8,8 @@
 //                                               failed, or progress (a folder counted)
 //   window_probe rows FILE                      writes every row, tab-separated, UTF-8,
 //                                               under a line naming the columns; the
-//                                               last, Overlay, is the row's overlay
+//                                               last, Overlay, is the row's overlay, and
+//                                               State its selected (1) and focused (2) bits
 //   window_probe panel2                         prints the text of status panel 2
 //   window_probe header N                       clicks header N of the list (1 the first)
 //   window_probe esc                            presses Esc in the window
@@ -17,28 +18,26 @@
 //                                               the run reads cancelled
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
+//   window_probe click NAME                     clicks the row shown as NAME
+//   window_probe columns                        prints the visible columns' widths, then
+//                                               the width of each one's widest text
+//   window_probe resize W H                     asks for a window W x H; prints the size it
+//                                               got, the rows the list shows, the name
+//                                               column's and the root box's widths
+//   window_probe keys KEY...                    types the keys (ctrl, shift, f5, back or a
+//                                               letter) together
+//   window_probe copy KEY... FILE               the same, then waits for the clipboard to
+//                                               change and writes its text to FILE, UTF-8
 //   window_probe go-up                          clicks the go-up button
+//   window_probe option N                       clicks unit button N (0 GB, 1 MB, 2 KB)
 //   window_probe hold-desktop                   stays connected to the desktop until
 //                                               killed; prints a line once connected
-//   window_probe columns                        prints the five visible columns' widths,
-//                                               then the width of each one's widest text
-//   window_probe option N                       clicks unit button N (0 GB, 1 MB, 2 KB)
-//   window_probe resize W H                     asks for a window W x H pixels; prints the
-//                                               size it got, the rows the list shows, the
-//                                               name column's and the root box's widths
-//   window_probe click NAME                     clicks the row shown as NAME
-//   window_probe key KEYS                       types KEYS: ctrl+c, ctrl+shift+c, f5, back
-//   window_probe mark-clipboard                 puts a mark on the clipboard
-//   window_probe clipboard FILE                 waits until the clipboard holds something
-//                                               else, and writes its text to FILE, UTF-8
-//   window_probe selected                       prints the selected and the focused row
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -142,10 +141,8 @@ class RemoteList {
     return std::wstring(text_.data(), static_cast<size_t>(n));
   }
 
-  // The width of a text in the list's font.
   int StringWidth(const std::wstring& text) {
-    const std::wstring cut = text.substr(0, kChars - 1);
-    ::WriteProcessMemory(process_.get(), remote_, cut.c_str(), (cut.size() + 1) * sizeof(wchar_t), nullptr);
+    ::WriteProcessMemory(process_.get(), remote_, text.c_str(), (text.size() + 1) * sizeof(wchar_t), nullptr);
     return static_cast<int>(::SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(remote_)));
   }
 
@@ -180,7 +177,7 @@ int DumpRows(const wchar_t* file) {
     if (!names.empty()) names += '\t';
     names += name;
   }
-  names += "\tOverlay\n";
+  names += "\tOverlay\tState\n";
   std::fwrite(names.data(), 1, names.size(), out);
   for (int row = 0; row < rows; ++row) {
     std::string line;
@@ -189,8 +186,10 @@ int DumpRows(const wchar_t* file) {
       line += ToUtf8(FromWide(list.Text(row, column)));
     }
     // The state needs no buffer: it comes back as the message's result.
-    const auto state = static_cast<UINT>(::SendMessageW(FindList(), LVM_GETITEMSTATE, row, LVIS_OVERLAYMASK));
-    line += '\t' + std::to_string((state & LVIS_OVERLAYMASK) >> 8) + '\n';
+    const auto state = static_cast<UINT>(
+        ::SendMessageW(FindList(), LVM_GETITEMSTATE, row, LVIS_OVERLAYMASK | LVIS_SELECTED | LVIS_FOCUSED));
+    line += '\t' + std::to_string((state & LVIS_OVERLAYMASK) >> 8) + '\t' +
+            std::to_string(((state & LVIS_SELECTED) ? 1 : 0) | ((state & LVIS_FOCUSED) ? 2 : 0)) + '\n';
     std::fwrite(line.data(), 1, line.size(), out);
   }
   std::fclose(out);
@@ -253,7 +252,7 @@ void ClickScreen(POINT at, int clicks) {
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-int DoubleClickRow(const std::wstring& name) {
+int ClickRow(const std::wstring& name, int clicks) {
   HWND listWindow = FindList();
   RemoteList list(listWindow);
   if (!list.Usable()) return 1;
@@ -274,26 +273,7 @@ int DoubleClickRow(const std::wstring& name) {
   }
   POINT at{label.left + 8, (label.top + label.bottom) / 2};
   ::ClientToScreen(listWindow, &at);
-  ClickScreen(at, 2);
-  return 0;
-}
-
-int FindRow(RemoteList& list, const std::wstring& name) {
-  for (int row = 0; row < list.Rows(); ++row) {
-    if (list.Text(row, 0) == name) return row;
-  }
-  return -1;
-}
-
-int ClickRow(const std::wstring& name) {
-  HWND listWindow = FindList();
-  RemoteList list(listWindow);
-  RECT label{};
-  const int row = list.Usable() ? FindRow(list, name) : -1;
-  if (row < 0 || !list.LabelRect(row, label)) return 1;
-  POINT at{label.left + 8, (label.top + label.bottom) / 2};
-  ::ClientToScreen(listWindow, &at);
-  ClickScreen(at, 1);
+  ClickScreen(at, clicks);
   return 0;
 }
 
@@ -301,33 +281,14 @@ int PrintColumns() {
   HWND listWindow = FindList();
   RemoteList list(listWindow);
   if (!list.Usable()) return 1;
-  std::string widths, texts;
+  std::string widths, texts = "|";
   for (int column = 0; column < 5; ++column) {
     int widest = 0;
     for (int row = 0; row < list.Rows(); ++row) widest = std::max(widest, list.StringWidth(list.Text(row, column)));
     widths += std::to_string(::SendMessageW(listWindow, LVM_GETCOLUMNWIDTH, column, 0)) + ' ';
     texts += ' ' + std::to_string(widest);
   }
-  std::printf("%s|%s\n", widths.c_str(), texts.c_str());
-  return 0;
-}
-
-int ClickOption(int index) {
-  HWND main = FindMainWindow();
-  HWND button = main ? ::GetDlgItem(main, tarnwick::kIdOption1_0 + index) : nullptr;
-  if (button == nullptr) return 1;
-  RECT rect{};
-  ::GetWindowRect(button, &rect);
-  ClickScreen({rect.left + 6, (rect.top + rect.bottom) / 2}, 1);
-  // The button takes its check and tells the window in one step; a message
-  // sent once it shows the check is answered after the window has done so.
-  const ULONGLONG end = ::GetTickCount64() + 10000;
-  while (::SendMessageW(button, BM_GETCHECK, 0, 0) != BST_CHECKED) {
-    if (::GetTickCount64() > end) return 1;
-    ::Sleep(10);
-  }
-  DWORD_PTR result = 0;
-  ::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+  std::printf("%s%s\n", widths.c_str(), texts.c_str());
   return 0;
 }
 
@@ -345,101 +306,43 @@ int Resize(int width, int height) {
   return 0;
 }
 
-// Real keys, as a user types them, to the window that has the focus.
-int TypeKeys(const std::wstring& keys) {
-  std::vector<WORD> held;
-  WORD key = 0;
-  size_t start = 0;
-  while (start <= keys.size()) {
-    const size_t plus = keys.find(L'+', start);
-    const std::wstring part = keys.substr(start, plus == std::wstring::npos ? std::wstring::npos : plus - start);
-    key = part == L"ctrl" ? VK_CONTROL : part == L"shift" ? VK_SHIFT : part == L"f5" ? VK_F5
-          : part == L"back" ? VK_BACK : part.size() == 1 ? static_cast<WORD>(::towupper(part[0])) : 0;
-    if (key == 0) return 2;
-    held.push_back(key);
-    if (plus == std::wstring::npos) break;
-    start = plus + 1;
+// Real keys, pressed together and released, to whatever has the focus;
+// with a file, what they put on the clipboard is written to it.
+int TypeKeys(int count, wchar_t** keys, const wchar_t* file) {
+  std::vector<INPUT> inputs(static_cast<size_t>(count) * 2);
+  for (int i = 0; i < count; ++i) {
+    const std::wstring key = keys[i];
+    INPUT& down = inputs[static_cast<size_t>(i)];
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key == L"ctrl" ? VK_CONTROL : key == L"shift" ? VK_SHIFT : key == L"f5" ? VK_F5
+                  : key == L"back" ? VK_BACK : static_cast<WORD>(key[0] & ~0x20);
+    inputs[inputs.size() - 1 - static_cast<size_t>(i)] = down;
+    inputs[inputs.size() - 1 - static_cast<size_t>(i)].ki.dwFlags = KEYEVENTF_KEYUP;
   }
-  std::vector<INPUT> inputs;
-  for (const WORD k : held) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = k;
-    inputs.push_back(input);
-  }
-  for (auto k = held.rbegin(); k != held.rend(); ++k) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = *k;
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(input);
-  }
+  const DWORD before = ::GetClipboardSequenceNumber();
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  return 0;
-}
-
-// What the clipboard holds before the keys that fill it are typed.
-constexpr wchar_t kClipboardMark[] = L"(nothing copied yet)";
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
-      text = chars;
+  if (file == nullptr) return 0;
+  for (const ULONGLONG end = ::GetTickCount64() + 10000; ::GetClipboardSequenceNumber() == before; ::Sleep(20)) {
+    if (::GetTickCount64() > end) return 1;
+  }
+  std::string text;
+  if (::OpenClipboard(nullptr)) {
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+      text = ToUtf8(FromWide(static_cast<const wchar_t*>(::GlobalLock(data))));
       ::GlobalUnlock(data);
     }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-int MarkClipboard() {
-  if (!::OpenClipboard(nullptr)) return 1;
-  ::EmptyClipboard();
-  const size_t bytes = sizeof(kClipboardMark);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (void* target = memory ? ::GlobalLock(memory) : nullptr) {
-    std::memcpy(target, kClipboardMark, bytes);
-    ::GlobalUnlock(memory);
-    if (::SetClipboardData(CF_UNICODETEXT, memory) == nullptr) ::GlobalFree(memory);
-  }
-  ::CloseClipboard();
-  return 0;
-}
-
-// Waits until the clipboard holds something new, and writes it out.
-int WriteClipboard(const wchar_t* file) {
-  const ULONGLONG end = ::GetTickCount64() + 10000;
-  std::wstring text = ClipboardText();
-  while (text == kClipboardMark) {
-    if (::GetTickCount64() > end) return 1;
-    ::Sleep(20);
-    text = ClipboardText();
+    ::CloseClipboard();
   }
   FILE* out = _wfopen(file, L"wb");
   if (out == nullptr) return 1;
-  const std::string utf8 = ToUtf8(FromWide(text.c_str()));
-  std::fwrite(utf8.data(), 1, utf8.size(), out);
+  std::fwrite(text.data(), 1, text.size(), out);
   std::fclose(out);
   return 0;
 }
 
-int PrintSelected() {
-  HWND listWindow = FindList();
-  RemoteList list(listWindow);
-  if (!list.Usable()) return 1;
-  const auto named = [&](UINT flag) {
-    const int row = static_cast<int>(::SendMessageW(listWindow, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), flag));
-    return row < 0 ? std::string("-") : ToUtf8(FromWide(list.Text(row, 0)));
-  };
-  std::printf("%s %s\n", named(LVNI_SELECTED).c_str(), named(LVNI_FOCUSED).c_str());
-  return 0;
-}
-
-int ClickGoUp() {
+int ClickButton(int id) {
   HWND main = FindMainWindow();
-  HWND button = main ? ::GetDlgItem(main, tarnwick::kIdCommand4) : nullptr;
+  HWND button = main ? ::GetDlgItem(main, id) : nullptr;
   if (button == nullptr) return 1;
   RECT rect{};
   ::GetWindowRect(button, &rect);
@@ -536,20 +439,18 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"esc") return PressEsc();
   if (command == L"esc-in-root-files" && argc == 3) return EscDuringRootFiles(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"close") return CloseWindow();
-  if (command == L"double-click" && argc == 3) return DoubleClickRow(argv[2]);
-  if (command == L"go-up") return ClickGoUp();
-  if (command == L"hold-desktop") return HoldDesktop();
+  if (command == L"double-click" && argc == 3) return ClickRow(argv[2], 2);
+  if (command == L"click" && argc == 3) return ClickRow(argv[2], 1);
+  if (command == L"go-up") return ClickButton(tarnwick::kIdCommand4);
+  if (command == L"option" && argc == 3) return ClickButton(tarnwick::kIdOption1_0 + _wtoi(argv[2]));
   if (command == L"columns") return PrintColumns();
-  if (command == L"option" && argc == 3) return ClickOption(_wtoi(argv[2]));
   if (command == L"resize" && argc == 4) return Resize(_wtoi(argv[2]), _wtoi(argv[3]));
-  if (command == L"click" && argc == 3) return ClickRow(argv[2]);
-  if (command == L"key" && argc == 3) return TypeKeys(argv[2]);
-  if (command == L"clipboard" && argc == 3) return WriteClipboard(argv[2]);
-  if (command == L"mark-clipboard") return MarkClipboard();
-  if (command == L"selected") return PrintSelected();
+  if (command == L"copy" && argc >= 4) return TypeKeys(argc - 3, argv + 2, argv[argc - 1]);
+  if (command == L"keys" && argc >= 3) return TypeKeys(argc - 2, argv + 2, nullptr);
+  if (command == L"hold-desktop") return HoldDesktop();
   std::fprintf(stderr,
                "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | "
                "header N | esc | esc-in-root-files TIMEOUT_MS | close | double-click NAME | go-up | "
-               "hold-desktop | columns | option N | resize W H | click NAME | key KEYS | mark-clipboard | clipboard FILE | selected\n");
+               "hold-desktop | click NAME | option N | columns | resize W H | copy KEY... FILE | keys KEY...\n");
   return 2;
 }

@@ -1,23 +1,25 @@
 #include "list/ColumnWidths.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace tarnwick {
 
 int WidestColumnText(const ListModel& rows, int column, const std::function<int(StrView)>& measure) {
-  const int n = rows.Count();
-  if (column == 0) {
-    int widest = 0;
-    for (int i = 1; i <= n; ++i) widest = std::max(widest, measure(rows.CellText(i, 0)));
-    return widest;
-  }
-  size_t longest = 0;
-  for (int i = 1; i <= n; ++i) longest = std::max(longest, rows.CellText(i, column).size());
-  int widest = 0;
-  for (int i = 1; i <= n; ++i) {
+  std::vector<std::pair<size_t, int>> lengths;  // a text's weighted length, its row
+  lengths.reserve(static_cast<size_t>(rows.Count()));
+  for (int i = 1; i <= rows.Count(); ++i) {
     const Str text = rows.CellText(i, column);
-    if (text.size() == longest) widest = std::max(widest, measure(text));
+    size_t length = text.size();
+    for (const char16_t c : text) length += c >= 0x0300 ? 1 : 0;
+    lengths.emplace_back(length, i);
   }
+  const size_t kept = std::min(lengths.size(), column == 0 ? kMeasuredNames : kMeasuredNumbers);
+  std::partial_sort(lengths.begin(), lengths.begin() + static_cast<std::ptrdiff_t>(kept), lengths.end(),
+                    [](const auto& a, const auto& b) { return a.first > b.first; });
+  int widest = 0;
+  for (size_t j = 0; j < kept; ++j) widest = std::max(widest, measure(rows.CellText(lengths[j].second, column)));
   return widest;
 }
 

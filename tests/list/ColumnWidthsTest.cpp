@@ -27,5 +27,21 @@ TEST(ColumnWidths, NumbersNeverCutNameTakesTheRoom) {
   }
 }
 
+TEST(ColumnWidths, OnlyTheLongestTextsAreMeasured) {
+  ListModel rows;
+  for (int i = 1; i <= 300; ++i) rows.AppendRow({u"C:\\r\\" + Str(static_cast<size_t>(i), u'n') + u"\\", i * 1000.0, 0, 0, 1});
+  for (int i = 1; i <= rows.Count(); ++i) rows.Render(i, 1, false);
+  std::vector<Str> measured;
+  const auto measure = [&](StrView text) {
+    measured.emplace_back(text);
+    return static_cast<int>(text.size());
+  };
+  EXPECT_EQ(WidestColumnText(rows, kSubSize, measure), 7);  // 300,000 and others of 7 characters
+  EXPECT_EQ(measured.size(), kMeasuredNumbers);
+  measured.clear();
+  EXPECT_EQ(WidestColumnText(rows, 0, measure), 300);
+  EXPECT_EQ(measured.size(), kMeasuredNames);
+}
+
 }  // namespace
 }  // namespace tarnwick

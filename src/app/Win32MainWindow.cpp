@@ -1,7 +1,5 @@
 #include "app/Win32MainWindow.h"
 
-#include <algorithm>
-
 #include "app/Win32Pictures.h"
 #include "app/Win32ResourceIds.h"
 #include "app/Win32UiFont.h"
@@ -168,14 +166,7 @@ void Win32MainWindow::Form_Resize() {
       ListView1Bounds(client.right, client.bottom, listRect.top, statusRect.bottom - statusRect.top);
   ::SetWindowPos(list, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
   list_.LayoutColumns();
-  // The root box takes the width the window has beyond its design.
-  HWND text1 = ControlWindow(DesignedControl::Text1);
-  RECT textRect{};
-  ::GetWindowRect(text1, &textRect);
-  const int width = StretchedWidth(ToPixels(DesignOf(DesignedControl::Text1).rect, dpi_).width, client.right,
-                                   TwipsToPixels(kForm1ClientWidth, dpi_));
-  ::SetWindowPos(text1, nullptr, 0, 0, width, textRect.bottom - textRect.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  StretchText1(client.right);
 }
 
 void Win32MainWindow::OnCommand(int id, int code) {
@@ -308,53 +299,6 @@ void Win32MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   Form_Resize();
-}
-
-SIZE Win32MainWindow::MinimumWindowSize() const {
-  HWND list = ControlWindow(DesignedControl::ListView1);
-  HWND status = ControlWindow(DesignedControl::StatusBar1);
-  const UINT dpi = static_cast<UINT>(dpi_);
-  RECT header{};
-  RECT statusRect{};
-  if (list != nullptr) ::GetWindowRect(ListView_GetHeader(list), &header);
-  if (status != nullptr) ::GetWindowRect(status, &statusRect);
-  // A row is as high as the taller of its picture and its text.
-  int rowHeight = ::GetSystemMetricsForDpi(SM_CYSMICON, dpi);
-  if (HDC dc = ::GetDC(list)) {
-    const HGDIOBJ previous = ::SelectObject(dc, font_.get());
-    TEXTMETRICW metrics{};
-    if (::GetTextMetricsW(dc, &metrics)) rowHeight = std::max<int>(rowHeight, metrics.tmHeight);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(list, dc);
-  }
-  rowHeight += ScaleForDpi(3, kDefaultDpi, dpi_);
-  const int chrome = (header.bottom - header.top) + 2 * ::GetSystemMetricsForDpi(SM_CYEDGE, dpi) +
-                     ::GetSystemMetricsForDpi(SM_CYHSCROLL, dpi);
-  const PixelSize client =
-      MinimumClientSize(TwipsToPixels(TopRowRightTwips(), dpi_), ToPixels(DesignOf(DesignedControl::ListView1).rect, dpi_).top,
-                        chrome, rowHeight, statusRect.bottom - statusRect.top);
-  RECT frame{0, 0, client.width, client.height};
-  ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
-  return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
-void Win32MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
-  if (hwnd_ == nullptr || ControlWindow(DesignedControl::ListView1) == nullptr) return;
-  const SIZE minimum = MinimumWindowSize();
-  info.ptMinTrackSize = {minimum.cx, minimum.cy};
-}
-
-void Win32MainWindow::OnWindowPosChanging(WINDOWPOS& position) const {
-  // A size asked for by a program, not by dragging the frame, meets the
-  // same minimum. A minimised or maximised window is the system's to size.
-  if ((position.flags & SWP_NOSIZE) != 0 || hwnd_ == nullptr || ::IsIconic(hwnd_) || ::IsZoomed(hwnd_) ||
-      ControlWindow(DesignedControl::ListView1) == nullptr) {
-    return;
-  }
-  const SIZE minimum = MinimumWindowSize();
-  position.cx = std::max<int>(position.cx, minimum.cx);
-  position.cy = std::max<int>(position.cy, minimum.cy);
 }
 
 LRESULT Win32MainWindow::OnGetDefId() const {

@@ -98,11 +98,6 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void OnNcDestroy();
   void OnActivate(bool active);
   void OnDpiChanged(int dpi, const RECT& suggested);
-  // The window is never made smaller than keeps the top row of controls
-  // and a few rows of the list in view (MinimumClientSize).
-  SIZE MinimumWindowSize() const;
-  void OnGetMinMaxInfo(MINMAXINFO& info) const;
-  void OnWindowPosChanging(WINDOWPOS& position) const;
   LRESULT OnGetDefId() const;
   void OnEscapeKey();
   // When the user made the press being handled.
@@ -125,6 +120,13 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void LayoutControls();
   // The first panel takes what the second, sized to its text, leaves.
   void LayoutStatusPanels();
+  // The root box takes the width the client area has beyond its design.
+  void StretchText1(int clientWidth);
+  // The window is never made smaller than keeps the top row of controls
+  // and a few rows of the list in view (MinimumClientSize).
+  SIZE MinimumWindowSize() const;
+  void OnGetMinMaxInfo(MINMAXINFO& info) const;
+  void OnWindowPosChanging(WINDOWPOS& position) const;
   void UpdateOption1TabStop();
   void ApplyFont();
   void LoadPictures();

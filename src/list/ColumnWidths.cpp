@@ -6,20 +6,31 @@
 
 namespace tarnwick {
 
-int WidestColumnText(const ListModel& rows, int column, const std::function<int(StrView)>& measure) {
-  std::vector<std::pair<size_t, int>> lengths;  // a text's weighted length, its row
-  lengths.reserve(static_cast<size_t>(rows.Count()));
-  for (int i = 1; i <= rows.Count(); ++i) {
-    const Str text = rows.CellText(i, column);
+namespace {
+
+// How a row ranks for the column: the longer its text may be, the higher.
+double Rank(const ListModel& rows, int position, int column) {
+  if (column == 0) {
+    const Str text = rows.CellText(position, 0);
     size_t length = text.size();
     for (const char16_t c : text) length += c >= 0x0300 ? 1 : 0;
-    lengths.emplace_back(length, i);
+    return static_cast<double>(length);
   }
-  const size_t kept = std::min(lengths.size(), column == 0 ? kMeasuredNames : kMeasuredNumbers);
-  std::partial_sort(lengths.begin(), lengths.begin() + static_cast<std::ptrdiff_t>(kept), lengths.end(),
+  const RowFacts& facts = rows.Facts(position);
+  return column == kSubFiles ? facts.files : column == kSubFolders ? facts.folders : facts.size;
+}
+
+}  // namespace
+
+int WidestColumnText(const ListModel& rows, int column, const std::function<int(StrView)>& measure) {
+  std::vector<std::pair<double, int>> ranks;  // a row's rank, its position
+  ranks.reserve(static_cast<size_t>(rows.Count()));
+  for (int i = 1; i <= rows.Count(); ++i) ranks.emplace_back(Rank(rows, i, column), i);
+  const size_t kept = std::min(ranks.size(), column == 0 ? kMeasuredNames : kMeasuredNumbers);
+  std::partial_sort(ranks.begin(), ranks.begin() + static_cast<std::ptrdiff_t>(kept), ranks.end(),
                     [](const auto& a, const auto& b) { return a.first > b.first; });
   int widest = 0;
-  for (size_t j = 0; j < kept; ++j) widest = std::max(widest, measure(rows.CellText(lengths[j].second, column)));
+  for (size_t j = 0; j < kept; ++j) widest = std::max(widest, measure(rows.CellText(ranks[j].second, column)));
   return widest;
 }
 

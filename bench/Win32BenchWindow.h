@@ -45,6 +45,9 @@ class PumpTimingView final : public FormView {
   int SelectedUnit() override { return window_.SelectedUnit(); }
   bool FullPathChecked() override { return window_.FullPathChecked(); }
   void ShowSortArrow(int header, int order) override { window_.ShowSortArrow(header, order); }
+  void FitListColumns() override { window_.FitListColumns(); }
+  void FocusListRow(int position) override { window_.FocusListRow(position); }
+  void SetClipboardText(const Str& t) override { window_.SetClipboardText(t); }
   void PumpMessages() override {
     pumpTimes.push_back(NowSeconds());
     window_.PumpMessages();

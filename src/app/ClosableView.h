@@ -35,6 +35,11 @@ class ClosableView final : public FormView {
   int SelectedUnit() override { return gone_ ? unit_ : window_.SelectedUnit(); }
   bool FullPathChecked() override { return gone_ ? fullPath_ : window_.FullPathChecked(); }
   void ShowSortArrow(int header, int order) override { window_.ShowSortArrow(header, order); }
+  void FitListColumns() override { window_.FitListColumns(); }
+  void FocusListRow(int position) override { window_.FocusListRow(position); }
+  void SetClipboardText(const Str& text) override {
+    if (!gone_) window_.SetClipboardText(text);
+  }
   void PumpMessages() override { window_.PumpMessages(); }
   void PauseOneMillisecond() override { window_.PauseOneMillisecond(); }
   void Show() override;

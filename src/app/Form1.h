@@ -132,6 +132,9 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);
   PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
   void FinishRun(const RunTotals& totals);
+  // Selects the folder a go-up left, when the run found it, and shows the
+  // list's focused row.
+  void ShowPlaceAfterRun();
   void FailRun();
   void RestoreCommand1();  // "Search", enabled, the default button again
   void DropFailed();
@@ -144,6 +147,7 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   ListModel list_;
   UnreadableList unreadable_;
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows
+  Str placeAfterRun_;  // the name of the folder a go-up left, until its run ends
   Pacer windowPace_;
   CancelPeriods cancelPeriods_;
   unsigned listingWorkers_ = 0;

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "list/ListExport.h"
 #include "list/ResultColumns.h"
 #include "nav/GoUp.h"
 #include "nav/ListNavigation.h"
@@ -21,8 +22,21 @@ void Form1::Command4_Click() {
 void Form1::GoUp() {
   const std::optional<Str> parent = ParentRootText(view_.Text1());
   if (!parent) return;
+  // The folder left behind is shown selected once the parent's run ends,
+  // so that the user keeps their place.
+  placeAfterRun_ = Str(BareName(view_.Text1()));
   view_.SetText1(*parent);
   Command1_Click();
+  placeAfterRun_.clear();
+}
+
+void Form1::ShowPlaceAfterRun() {
+  int row = 0;
+  if (!placeAfterRun_.empty()) row = FolderRowNamed(list_, placeAfterRun_);
+  placeAfterRun_.clear();
+  if (row != 0) list_.Select(row);
+  // The list always shows where the keyboard is.
+  if (list_.Count() > 0) view_.FocusListRow(list_.Selected() != 0 ? list_.Selected() : 1);
 }
 
 void Form1::Command2_Click() {
@@ -62,8 +76,24 @@ void Form1::ListView1_DblClick() {
 }
 
 void Form1::ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
-  if (Busy || !IsGoUpKey(KeyCode, Shift)) return;
-  つ上のフォルダを検索_Click();
+  // Copying only reads the rows, so it works during a run too.
+  switch (ListKeyFor(KeyCode, Shift)) {
+    case ListKey::GoUp:
+      if (!Busy) つ上のフォルダを検索_Click();
+      break;
+    case ListKey::CopyPath:
+      if (list_.Selected() != 0) view_.SetClipboardText(EntryPath(list_, list_.Selected()));
+      break;
+    case ListKey::CopyTable:
+      view_.SetClipboardText(RowsAsTable(list_));
+      break;
+    case ListKey::SearchAgain:
+      // The root as it stands in the box, through the one door of a search.
+      if (!Busy) Command1_Click();
+      break;
+    case ListKey::None:
+      break;
+  }
 }
 
 void Form1::ListView1_ContextMenu() {

@@ -28,6 +28,8 @@ void Form1::ReDraw() {
   const bool fullPath = view_.FullPathChecked();
   const int n = list_.Count();
   for (int i = 1; i <= n; ++i) list_.Render(i, unit, fullPath);
+  // New texts may be wider or narrower than the columns.
+  view_.FitListColumns();
 }
 
 void Form1::SetSimpleSize(int Index) { list_.Render(Index, view_.SelectedUnit(), view_.FullPathChecked()); }

@@ -199,6 +199,7 @@ void Form1::FinishRun(const RunTotals& totals) {
   runDisk_.reset();
   EnableRunControls(true);
   ReDraw();
+  ShowPlaceAfterRun();
   view_.Repaint(Control::ListView1);
   ShowUnreadable();
   view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
@@ -228,11 +229,10 @@ void Form1::FailRun() {
   // The run's error path: the rows added so far stay, so the user sees how
   // far it got, and the window is given back as at the end of any run.
   GF.reset();
+  runDisk_.reset();
   EnableRunControls(true);
   view_.SetStatusText(kRunFailedText);
   ShowUnreadable();
-  // Nothing more is listed for this run.
-  if (runDisk_) runDisk_->Close();
   RestoreCommand1();
   // A go-up asked for during a failed run is not carried over to the next
   // run's end.

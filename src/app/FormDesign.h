@@ -86,6 +86,14 @@ constexpr std::array<ControlDesign, 11> kForm1Controls{{
     {DesignedControl::Command4, kIdCommand4, ControlKind::PictureButton, u"", {1740, 60, 315, 315}},
 }};
 
+// The design of one control.
+constexpr const ControlDesign& DesignOf(DesignedControl control) {
+  for (const ControlDesign& design : kForm1Controls) {
+    if (design.control == control) return design;
+  }
+  return kForm1Controls[0];
+}
+
 constexpr int kForm1ClientWidth = 9435;
 constexpr int kForm1ClientHeight = 9885;
 
@@ -96,5 +104,32 @@ constexpr int kPicturePixels = 16;
 // top down to the status bar. A client area too small for that (a minimised
 // or tiny window) gives a height of zero, never a negative one.
 PixelRect ListView1Bounds(int clientWidth, int clientHeight, int listTop, int statusBarHeight);
+
+// A control that stretches with the window (the root box): its design width
+// plus what the client area has beyond its design width, never less.
+int StretchedWidth(int designWidth, int clientWidth, int designClientWidth);
+
+// The smallest client area that keeps the top row of controls whole and
+// kMinimumListRows rows of ListView1 in view: `topRowRight` the right edge
+// of the rightmost control above the list plus its margin, `listChrome` what
+// the list takes besides its rows (frame, headers, a horizontal scroll bar).
+inline constexpr int kMinimumListRows = 5;
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelSize&) const = default;
+};
+PixelSize MinimumClientSize(int topRowRight, int listTop, int listChrome, int rowHeight, int statusBarHeight);
+// The right edge of the controls above the list, with the margin the design
+// leaves on their left, in twips.
+int TopRowRightTwips();
+
+// Where the first status panel ends: the second takes the width its text
+// needs, at most half the bar, and the first ends where it begins.
+int FirstPanelRight(int barWidth, int secondPanelNeeds);
+
+// A window placed inside a monitor's work area: as large as asked where
+// that fits, moved in from any edge it would cross.
+PixelRect FitIntoArea(const PixelRect& window, const PixelRect& area);
 
 }  // namespace tarnwick

@@ -67,6 +67,14 @@ class FormView : public Clock {
   // pointing up for SortOrder 0 (ascending), down for 1; no other shows one.
   virtual void ShowSortArrow(int header, int order) = 0;
 
+  // The texts of ListView1 changed: its columns fit them again.
+  virtual void FitListColumns() = 0;
+  // Gives the row of ListView1 at `position` the focus and scrolls it into
+  // view; the selection stays as it is.
+  virtual void FocusListRow(int position) = 0;
+  // Puts text on the clipboard, in place of what it held.
+  virtual void SetClipboardText(const Str& text) = 0;
+
   // Lets every window message queued at this moment run, then returns.
   virtual void PumpMessages() = 0;
   // Gives up the processor for about one millisecond.

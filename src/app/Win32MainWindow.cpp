@@ -98,6 +98,12 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case kDropMessage:
       OnDropped();
       return 0;
+    case WM_GETMINMAXINFO:
+      OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_WINDOWPOSCHANGING:
+      OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -162,6 +168,8 @@ void Win32MainWindow::Form_Resize() {
   const PixelRect bounds =
       ListView1Bounds(client.right, client.bottom, listRect.top, statusRect.bottom - statusRect.top);
   ::SetWindowPos(list, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  list_.LayoutColumns();
+  StretchText1(client.right);
 }
 
 void Win32MainWindow::OnCommand(int id, int code) {

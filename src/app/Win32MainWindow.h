@@ -70,6 +70,9 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   int SelectedUnit() override;
   bool FullPathChecked() override;
   void ShowSortArrow(int header, int order) override;
+  void FitListColumns() override;
+  void FocusListRow(int position) override;
+  void SetClipboardText(const Str& text) override;
   void PumpMessages() override;
   void PauseOneMillisecond() override;
   void RestUntilWoken(std::uint32_t ms) override;
@@ -126,6 +129,13 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void LayoutControls();
   // The first panel takes what the second, sized to its text, leaves.
   void LayoutStatusPanels();
+  // The root box takes the width the client area has beyond its design.
+  void StretchText1(int clientWidth);
+  // The window is never made smaller than keeps the top row of controls
+  // and a few rows of the list in view (MinimumClientSize).
+  SIZE MinimumWindowSize() const;
+  void OnGetMinMaxInfo(MINMAXINFO& info) const;
+  void OnWindowPosChanging(WINDOWPOS& position) const;
   void UpdateOption1TabStop();
   void ApplyFont();
   void LoadPictures();

@@ -159,8 +159,19 @@ void Win32MainWindow::SizeClientArea() {
   const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE));
   const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
   ::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_));
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // At a large scale the design is taller than a screen: the first window
+  // fits the work area of its monitor, moved in where it would cross an edge.
+  RECT now{};
+  ::GetWindowRect(hwnd_, &now);
+  PixelRect window{now.left, now.top, frame.right - frame.left, frame.bottom - frame.top};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (::GetMonitorInfoW(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    window = FitIntoArea(window, {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  }
+  ::SetWindowPos(hwnd_, nullptr, window.left, window.top, window.width, window.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::LayoutControls() {
@@ -195,7 +206,7 @@ void Win32MainWindow::LayoutStatusPanels() {
                     ::GetSystemMetricsForDpi(SM_CXVSCROLL, dpi);
   RECT client{};
   ::GetClientRect(status, &client);
-  int parts[] = {std::max(0, static_cast<int>(client.right) - width), -1};
+  int parts[] = {FirstPanelRight(static_cast<int>(client.right), width), -1};
   ::SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
   ::SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -224,6 +235,62 @@ void Win32MainWindow::LoadPictures() {
   ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
   bigIcon_ = std::move(largeIcon);
   smallIcon_ = std::move(smallIcon);
+}
+
+void Win32MainWindow::StretchText1(int clientWidth) {
+  HWND text1 = ControlWindow(DesignedControl::Text1);
+  RECT rect{};
+  ::GetWindowRect(text1, &rect);
+  const int width = StretchedWidth(ToPixels(DesignOf(DesignedControl::Text1).rect, dpi_).width, clientWidth,
+                                   TwipsToPixels(kForm1ClientWidth, dpi_));
+  ::SetWindowPos(text1, nullptr, 0, 0, width, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE Win32MainWindow::MinimumWindowSize() const {
+  HWND list = ControlWindow(DesignedControl::ListView1);
+  HWND status = ControlWindow(DesignedControl::StatusBar1);
+  const UINT dpi = static_cast<UINT>(dpi_);
+  RECT header{};
+  RECT statusRect{};
+  if (list != nullptr) ::GetWindowRect(ListView_GetHeader(list), &header);
+  if (status != nullptr) ::GetWindowRect(status, &statusRect);
+  // A row is as high as the taller of its picture and its text.
+  int rowHeight = ::GetSystemMetricsForDpi(SM_CYSMICON, dpi);
+  if (HDC dc = ::GetDC(list)) {
+    const HGDIOBJ previous = ::SelectObject(dc, font_.get());
+    TEXTMETRICW metrics{};
+    if (::GetTextMetricsW(dc, &metrics)) rowHeight = std::max<int>(rowHeight, metrics.tmHeight);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(list, dc);
+  }
+  rowHeight += ScaleForDpi(3, kDefaultDpi, dpi_);
+  const int chrome = (header.bottom - header.top) + 2 * ::GetSystemMetricsForDpi(SM_CYEDGE, dpi) +
+                     ::GetSystemMetricsForDpi(SM_CYHSCROLL, dpi);
+  const PixelSize client =
+      MinimumClientSize(TwipsToPixels(TopRowRightTwips(), dpi_), ToPixels(DesignOf(DesignedControl::ListView1).rect, dpi_).top,
+                        chrome, rowHeight, statusRect.bottom - statusRect.top);
+  RECT frame{0, 0, client.width, client.height};
+  ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Win32MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
+  if (hwnd_ == nullptr || ControlWindow(DesignedControl::ListView1) == nullptr) return;
+  const SIZE minimum = MinimumWindowSize();
+  info.ptMinTrackSize = {minimum.cx, minimum.cy};
+}
+
+void Win32MainWindow::OnWindowPosChanging(WINDOWPOS& position) const {
+  // A size asked for by a program, not by dragging the frame, meets the
+  // same minimum. A minimised or maximised window is the system's to size.
+  if ((position.flags & SWP_NOSIZE) != 0 || hwnd_ == nullptr || ::IsIconic(hwnd_) || ::IsZoomed(hwnd_) ||
+      ControlWindow(DesignedControl::ListView1) == nullptr) {
+    return;
+  }
+  const SIZE minimum = MinimumWindowSize();
+  position.cx = std::max<int>(position.cx, minimum.cx);
+  position.cy = std::max<int>(position.cy, minimum.cy);
 }
 
 }  // namespace tarnwick

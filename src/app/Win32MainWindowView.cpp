@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 #include "app/Win32MainWindow.h"
@@ -145,6 +146,26 @@ bool Win32MainWindow::FullPathChecked() {
 }
 
 void Win32MainWindow::ShowSortArrow(int header, int order) { list_.ShowSortArrow(header, order); }
+
+void Win32MainWindow::FitListColumns() { list_.FitColumns(FullPathChecked()); }
+
+void Win32MainWindow::FocusListRow(int position) { list_.FocusRow(position); }
+
+void Win32MainWindow::SetClipboardText(const Str& text) {
+  if (hwnd_ == nullptr || !::OpenClipboard(hwnd_)) return;
+  const std::wstring wide = ToWide(text);
+  const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  UniqueGlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (memory) {
+    if (void* target = ::GlobalLock(memory.get())) {
+      std::memcpy(target, wide.c_str(), bytes);
+      ::GlobalUnlock(memory.get());
+      // Once the clipboard holds the memory, it is the clipboard's to free.
+      if (::EmptyClipboard() && ::SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr) memory.release();
+    }
+  }
+  ::CloseClipboard();
+}
 
 void Win32MainWindow::PumpMessages() { loop_.PumpPending(); }
 

@@ -49,4 +49,12 @@ struct HookTraits {
 };
 using UniqueHook = UniqueAny<HookTraits>;
 
+// Memory for the clipboard: owned here until the clipboard takes it.
+struct GlobalMemoryTraits {
+  using type = HGLOBAL;
+  static type invalid() { return nullptr; }
+  static void close(type h) { ::GlobalFree(h); }
+};
+using UniqueGlobalMemory = UniqueAny<GlobalMemoryTraits>;
+
 }  // namespace tarnwick

@@ -92,6 +92,8 @@ class ListModel {
   Str CellText(int position, int k) const;
   // Sub-item k (1..11).
   Str SubItem(int position, int k) const;
+  // What the search knew of the row's entry.
+  const RowFacts& Facts(int position) const { return rows_[IndexAt(position)].facts; }
   std::int32_t Icon(int position) const { return rows_[IndexAt(position)].facts.kind; }
   std::int32_t Overlay(int position) const { return rows_[IndexAt(position)].overlay; }
   // The overlay picture of a row (0: none). Never compared, so it never

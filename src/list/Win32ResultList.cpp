@@ -47,6 +47,7 @@ void Win32ResultList::Detach() {
 }
 
 void Win32ResultList::AddColumns(int dpi) {
+  dpi_ = dpi;
   int index = 0;
   for (const ColumnDesign& design : kListView1Columns) {
     std::wstring caption = ToWide(design.caption);
@@ -108,10 +109,47 @@ LRESULT Win32ResultList::OnHeaderNotify(const NMHEADERW& notice) const {
 }
 
 void Win32ResultList::RescaleColumns(int fromDpi, int toDpi) {
-  for (int index = 0; index < static_cast<int>(kListView1Columns.size()); ++index) {
-    const int width = ListView_GetColumnWidth(list_, index);
-    ListView_SetColumnWidth(list_, index, ScaleForDpi(width, fromDpi, toDpi));
+  (void)fromDpi;
+  dpi_ = toDpi;
+  FitColumns(fullPath_);
+}
+
+void Win32ResultList::FitColumns(bool fullPath) {
+  if (list_ == nullptr || model_ == nullptr) return;
+  fullPath_ = fullPath;
+  // The list view pads a cell's text on both sides; the first column also
+  // holds the row's picture.
+  const int margin = ScaleForDpi(14, kDefaultDpi, dpi_);
+  const int picture = ::GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi_)) + margin;
+  const auto measure = [this](StrView text) {
+    return ListView_GetStringWidth(list_, ToWide(text).c_str());
+  };
+  widest_ = {};
+  if (model_->Count() > 0) {
+    // Bare names never widen their column; only paths ask for more room.
+    if (fullPath) widest_[0] = WidestColumnText(*model_, 0, measure) + margin + picture;
+    for (int k = 1; k < kVisibleColumns; ++k) widest_[k] = WidestColumnText(*model_, k, measure) + margin;
   }
+  LayoutColumns();
+}
+
+void Win32ResultList::LayoutColumns() {
+  if (list_ == nullptr) return;
+  ColumnPixels design{};
+  for (int k = 0; k < kVisibleColumns; ++k) design[k] = TwipsToPixels(kListView1Columns[k].widthTwips, dpi_);
+  RECT client{};
+  ::GetClientRect(list_, &client);
+  const ColumnPixels widths = ::tarnwick::FitColumns(design, widest_, client.right, fullPath_);
+  for (int k = 0; k < kVisibleColumns; ++k) {
+    if (ListView_GetColumnWidth(list_, k) != widths[k]) ListView_SetColumnWidth(list_, k, widths[k]);
+  }
+}
+
+void Win32ResultList::FocusRow(int position) {
+  if (list_ == nullptr || model_ == nullptr || position < 1 || position > model_->Count()) return;
+  if (shownCount_ < position) SetCount();
+  ListView_SetItemState(list_, position - 1, LVIS_FOCUSED, LVIS_FOCUSED);
+  ListView_EnsureVisible(list_, position - 1, FALSE);
 }
 
 void Win32ResultList::SetSmallImages(HIMAGELIST images) { ListView_SetImageList(list_, images, LVSIL_SMALL); }
@@ -240,7 +278,11 @@ void Win32ResultList::SetCount() {
   ::GetClientRect(list_, &after);
   // The scroll bar came or went: the header, cut or widened to the new
   // width, would keep showing its old right end.
-  if (after.right != before.right) ::InvalidateRect(ListView_GetHeader(list_), nullptr, TRUE);
+  if (after.right != before.right) {
+    ::InvalidateRect(ListView_GetHeader(list_), nullptr, TRUE);
+    // The name column gives the scroll bar its room, or takes it back.
+    LayoutColumns();
+  }
 }
 
 void Win32ResultList::RowsCleared() {

@@ -11,6 +11,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/Twips.h"
+#include "list/ColumnWidths.h"
 #include "list/ListModel.h"
 #include "list/ListRefresh.h"
 
@@ -30,9 +32,16 @@ class Win32ResultList final : public ListObserver {
 
   // The twelve columns at their design widths for the given DPI.
   void AddColumns(int dpi);
-  // Keeps every column's current width (the user may have dragged it) in
-  // proportion when the DPI changes.
+  // The DPI (and with it the font) changed: the columns fit their texts
+  // measured afresh.
   void RescaleColumns(int fromDpi, int toDpi);
+  // Measures the texts of the visible columns, which changed, and fits the
+  // columns to them and to the list's width (ColumnWidths.h).
+  void FitColumns(bool fullPath);
+  // Fits the columns to the list's width, the texts as last measured.
+  void LayoutColumns();
+  // Gives the row at `position` (from 1) the focus and scrolls it into view.
+  void FocusRow(int position);
   void SetSmallImages(HIMAGELIST images);
   // The header (1 for the first) that shows the sort arrow, up for order 0,
   // down for 1; the others show none.
@@ -74,6 +83,9 @@ class Win32ResultList final : public ListObserver {
 
   HWND list_ = nullptr;
   ListModel* model_ = nullptr;
+  int dpi_ = kDefaultDpi;
+  ColumnPixels widest_{};  // each visible column's widest text with its margins
+  bool fullPath_ = false;
   HWND owner_ = nullptr;
   UINT syncMessage_ = 0;
   UINT_PTR flushTimer_ = 0;

@@ -6,16 +6,20 @@
 namespace tarnwick {
 namespace {
 
-struct GoUpKey {
+struct KeyAction {
   std::int16_t keyCode;
   std::int16_t shift;
+  ListKey action;
 };
 
 // Exact shift states: Shift+Backspace or Ctrl+Alt+Up mean something else to
 // someone.
-constexpr GoUpKey kGoUpKeys[] = {
-    {kKeyBack, 0},
-    {kKeyUp, kAltMask},
+constexpr KeyAction kListKeys[] = {
+    {kKeyBack, 0, ListKey::GoUp},
+    {kKeyUp, kAltMask, ListKey::GoUp},
+    {kKeyC, kCtrlMask, ListKey::CopyPath},
+    {kKeyC, kCtrlMask | kShiftMask, ListKey::CopyTable},
+    {kKeyF5, 0, ListKey::SearchAgain},
 };
 
 }  // namespace
@@ -25,12 +29,33 @@ bool IsOpenableRow(const ListModel& rows, int position) {
   return ReadNumber(rows.SubItem(position, kSubKind)) != kRootFileRow;
 }
 
-bool IsGoUpKey(std::int16_t KeyCode, std::int16_t Shift) {
-  const std::int16_t modifiers = Shift & (kShiftMask | kCtrlMask | kAltMask);
-  for (const GoUpKey& key : kGoUpKeys) {
-    if (key.keyCode == KeyCode && key.shift == modifiers) return true;
+int FolderRowNamed(const ListModel& rows, StrView name) {
+  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
+  const auto sameIgnoringCase = [&](StrView a, StrView b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+      if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+  };
+  int caseless = 0;
+  for (int i = 1; i <= rows.Count(); ++i) {
+    if (!IsOpenableRow(rows, i)) continue;
+    const Str bare = rows.SubItem(i, kSubBareName);
+    if (bare == name) return i;
+    if (caseless == 0 && sameIgnoringCase(bare, name)) caseless = i;
   }
-  return false;
+  return caseless;
+}
+
+bool IsGoUpKey(std::int16_t KeyCode, std::int16_t Shift) { return ListKeyFor(KeyCode, Shift) == ListKey::GoUp; }
+
+ListKey ListKeyFor(std::int16_t KeyCode, std::int16_t Shift) {
+  const std::int16_t modifiers = Shift & (kShiftMask | kCtrlMask | kAltMask);
+  for (const KeyAction& key : kListKeys) {
+    if (key.keyCode == KeyCode && key.shift == modifiers) return key.action;
+  }
+  return ListKey::None;
 }
 
 }  // namespace tarnwick

@@ -32,5 +32,16 @@ TEST(ListView1Bounds, FillsTheWidthAndStopsAtTheStatusBar) {
   EXPECT_EQ(ListView1Bounds(0, 0, 84, 22), (PixelRect{0, 84, 0, 0}));
 }
 
+TEST(FormDesign, TheWindowKeepsItsTopRowAndPanelsApartAndFitsTheScreen) {
+  EXPECT_EQ(TopRowRightTwips(), 60 + 5835 + 60);  // the root box and its margins
+  // The second panel takes what its text needs, at most half the bar.
+  EXPECT_EQ(FirstPanelRight(600, 200), 400);
+  EXPECT_EQ(FirstPanelRight(301, 400), 151);
+  EXPECT_EQ(FirstPanelRight(0, 50), 0);
+  const PixelRect work{0, 0, 1920, 1040};
+  EXPECT_EQ(FitIntoArea({100, 50, 944, 1027}, work), (PixelRect{100, 13, 944, 1027}));
+  EXPECT_EQ(FitIntoArea({1500, -5, 1258, 1369}, work), (PixelRect{662, 0, 1258, 1040}));
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 // The main window as built: its controls, their places at 96 DPI (twips / 15)
 // and at other scales, and the list kept between the controls and the status
 // bar whatever the window's size.
+#include <algorithm>
 #include <string>
 
 #include "app/Win32WindowFixture.h"
@@ -154,8 +155,9 @@ TEST_F(MainWindowTest, TwelveColumnsFiveVisible) {
     int width;
     int format;
   };
+  // The name column takes what the list has beyond the others' 326 pixels.
   const Column columns[] = {
-      {u"フォルダ名", 160, LVCFMT_LEFT},
+      {u"フォルダ名", std::max<int>(160, Client(list).right - 326), LVCFMT_LEFT},
       {u"サイズ(簡略)", 80, LVCFMT_RIGHT},
       {u"サイズ", 96, LVCFMT_RIGHT},
       {u"ファイル数", 67, LVCFMT_RIGHT},
@@ -246,13 +248,14 @@ TEST_F(MainWindowTest, ListFillsTheWidthDownToTheStatusBarAfterEveryResize) {
 
 TEST_F(MainWindowTest, TinyAndMinimisedWindowsKeepWorking) {
   HWND list = Get(DesignedControl::ListView1);
-  ::SetWindowPos(Main(), nullptr, 0, 0, 120, 60, SWP_NOMOVE | SWP_NOZORDER);
+  // Asked for less, the window keeps the top row of controls and five rows.
+  ::SetWindowPos(Main(), nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
   Drain(loop);
   EXPECT_TRUE(::IsWindow(Main()));
-  const RECT tiny = ChildRect(list);
-  EXPECT_EQ(tiny.left, 0);
-  EXPECT_EQ(tiny.top, 84);
-  EXPECT_EQ(tiny.bottom, 84);  // zero height, not negative
+  const RECT text1 = ChildRect(Get(DesignedControl::Text1));
+  EXPECT_GE(Client(Main()).right, text1.right);
+  EXPECT_GE(ListView_GetCountPerPage(list), 5);
+  ExpectListBetweenControlsAndStatusBar(Main(), list, Get(DesignedControl::StatusBar1));
 
   ::SetWindowPos(Main(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
   ::ShowWindow(Main(), SW_MINIMIZE);
@@ -287,7 +290,11 @@ TEST_P(DpiTest, ControlsFontsAndColumnsFollowTheNewScale) {
     const RECT r = ChildRect(Get(design.control));
     EXPECT_EQ(r.left, TwipsToPixels(design.rect.left, dpi));
     EXPECT_EQ(r.top, TwipsToPixels(design.rect.top, dpi));
-    EXPECT_EQ(r.right - r.left, TwipsToPixels(design.rect.width, dpi));
+    // The root box stretches with the client area beyond its design.
+    const int width = TwipsToPixels(design.rect.width, dpi);
+    EXPECT_EQ(r.right - r.left, design.control == DesignedControl::Text1
+                                    ? StretchedWidth(width, Client(Main()).right, TwipsToPixels(kForm1ClientWidth, dpi))
+                                    : width);
     EXPECT_EQ(r.bottom - r.top, TwipsToPixels(design.rect.height, dpi));
   }
   const RECT l = ChildRect(list);
@@ -300,7 +307,8 @@ TEST_P(DpiTest, ControlsFontsAndColumnsFollowTheNewScale) {
   LOGFONTW after{};
   ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)), sizeof(after), &after);
   EXPECT_EQ(after.lfHeight, ScaleForDpi(before.lfHeight, 96, dpi));
-  EXPECT_EQ(ListView_GetColumnWidth(list, 3), ScaleForDpi(width96, 96, dpi));
+  EXPECT_EQ(ListView_GetColumnWidth(list, 3), TwipsToPixels(1000, dpi));
+  EXPECT_EQ(width96, 67);
   EXPECT_EQ(ListView_GetColumnWidth(list, 5), 0);
   int cx = 0, cy = 0;
   ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &cx, &cy);

@@ -8,7 +8,8 @@
 //                                               failed, or progress (a folder counted)
 //   window_probe rows FILE                      writes every row, tab-separated, UTF-8,
 //                                               under a line naming the columns; the
-//                                               last, Overlay, is the row's overlay
+//                                               last, Overlay, is the row's overlay, and
+//                                               State its selected (1) and focused (2) bits
 //   window_probe panel2                         prints the text of status panel 2
 //   window_probe header N                       clicks header N of the list (1 the first)
 //   window_probe esc                            presses Esc in the window
@@ -24,7 +25,18 @@
 //                                               stands still
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
+//   window_probe click NAME                     clicks the row shown as NAME
+//   window_probe columns                        prints the visible columns' widths, then
+//                                               the width of each one's widest text
+//   window_probe resize W H                     asks for a window W x H; prints the size it
+//                                               got, the rows the list shows, the name
+//                                               column's and the root box's widths
+//   window_probe keys KEY...                    types the keys (ctrl, shift, f5, back or a
+//                                               letter) together
+//   window_probe copy KEY... FILE               the same, then waits for the clipboard to
+//                                               change and writes its text to FILE, UTF-8
 //   window_probe go-up                          clicks the go-up button
+//   window_probe option N                       clicks unit button N (0 GB, 1 MB, 2 KB)
 //   window_probe hold-desktop                   stays connected to the desktop until
 //                                               killed; prints a line once connected
 #include <windows.h>
@@ -32,6 +44,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -135,6 +148,11 @@ class RemoteList {
     return std::wstring(text_.data(), static_cast<size_t>(n));
   }
 
+  int StringWidth(const std::wstring& text) {
+    ::WriteProcessMemory(process_.get(), remote_, text.c_str(), (text.size() + 1) * sizeof(wchar_t), nullptr);
+    return static_cast<int>(::SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(remote_)));
+  }
+
   // The row's label in the list's client coordinates.
   bool LabelRect(int row, RECT& rect) {
     rect = RECT{LVIR_LABEL, 0, 0, 0};
@@ -166,7 +184,7 @@ int DumpRows(const wchar_t* file) {
     if (!names.empty()) names += '\t';
     names += name;
   }
-  names += "\tOverlay\n";
+  names += "\tOverlay\tState\n";
   std::fwrite(names.data(), 1, names.size(), out);
   for (int row = 0; row < rows; ++row) {
     std::string line;
@@ -175,8 +193,10 @@ int DumpRows(const wchar_t* file) {
       line += ToUtf8(FromWide(list.Text(row, column)));
     }
     // The state needs no buffer: it comes back as the message's result.
-    const auto state = static_cast<UINT>(::SendMessageW(FindList(), LVM_GETITEMSTATE, row, LVIS_OVERLAYMASK));
-    line += '\t' + std::to_string((state & LVIS_OVERLAYMASK) >> 8) + '\n';
+    const auto state = static_cast<UINT>(
+        ::SendMessageW(FindList(), LVM_GETITEMSTATE, row, LVIS_OVERLAYMASK | LVIS_SELECTED | LVIS_FOCUSED));
+    line += '\t' + std::to_string((state & LVIS_OVERLAYMASK) >> 8) + '\t' +
+            std::to_string(((state & LVIS_SELECTED) ? 1 : 0) | ((state & LVIS_FOCUSED) ? 2 : 0)) + '\n';
     std::fwrite(line.data(), 1, line.size(), out);
   }
   std::fclose(out);
@@ -239,7 +259,7 @@ void ClickScreen(POINT at, int clicks) {
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-int DoubleClickRow(const std::wstring& name) {
+int ClickRow(const std::wstring& name, int clicks) {
   HWND listWindow = FindList();
   RemoteList list(listWindow);
   if (!list.Usable()) return 1;
@@ -260,13 +280,76 @@ int DoubleClickRow(const std::wstring& name) {
   }
   POINT at{label.left + 8, (label.top + label.bottom) / 2};
   ::ClientToScreen(listWindow, &at);
-  ClickScreen(at, 2);
+  ClickScreen(at, clicks);
   return 0;
 }
 
-int ClickGoUp() {
+int PrintColumns() {
+  HWND listWindow = FindList();
+  RemoteList list(listWindow);
+  if (!list.Usable()) return 1;
+  std::string widths, texts = "|";
+  for (int column = 0; column < 5; ++column) {
+    int widest = 0;
+    for (int row = 0; row < list.Rows(); ++row) widest = std::max(widest, list.StringWidth(list.Text(row, column)));
+    widths += std::to_string(::SendMessageW(listWindow, LVM_GETCOLUMNWIDTH, column, 0)) + ' ';
+    texts += ' ' + std::to_string(widest);
+  }
+  std::printf("%s%s\n", widths.c_str(), texts.c_str());
+  return 0;
+}
+
+int Resize(int width, int height) {
   HWND main = FindMainWindow();
-  HWND button = main ? ::GetDlgItem(main, tarnwick::kIdCommand4) : nullptr;
+  HWND list = FindList();
+  if (list == nullptr) return 1;
+  ::SetWindowPos(main, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT window{}, text1{};
+  ::GetWindowRect(main, &window);
+  ::GetWindowRect(::GetDlgItem(main, tarnwick::kIdText1), &text1);
+  std::printf("%ld %ld %d %d %ld\n", window.right - window.left, window.bottom - window.top,
+              static_cast<int>(::SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0)),
+              static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0)), text1.right - text1.left);
+  return 0;
+}
+
+// Real keys, pressed together and released, to whatever has the focus;
+// with a file, what they put on the clipboard is written to it.
+int TypeKeys(int count, wchar_t** keys, const wchar_t* file) {
+  std::vector<INPUT> inputs(static_cast<size_t>(count) * 2);
+  for (int i = 0; i < count; ++i) {
+    const std::wstring key = keys[i];
+    INPUT& down = inputs[static_cast<size_t>(i)];
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key == L"ctrl" ? VK_CONTROL : key == L"shift" ? VK_SHIFT : key == L"f5" ? VK_F5
+                  : key == L"back" ? VK_BACK : static_cast<WORD>(key[0] & ~0x20);
+    inputs[inputs.size() - 1 - static_cast<size_t>(i)] = down;
+    inputs[inputs.size() - 1 - static_cast<size_t>(i)].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  const DWORD before = ::GetClipboardSequenceNumber();
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (file == nullptr) return 0;
+  for (const ULONGLONG end = ::GetTickCount64() + 10000; ::GetClipboardSequenceNumber() == before; ::Sleep(20)) {
+    if (::GetTickCount64() > end) return 1;
+  }
+  std::string text;
+  if (::OpenClipboard(nullptr)) {
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+      text = ToUtf8(FromWide(static_cast<const wchar_t*>(::GlobalLock(data))));
+      ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+  }
+  FILE* out = _wfopen(file, L"wb");
+  if (out == nullptr) return 1;
+  std::fwrite(text.data(), 1, text.size(), out);
+  std::fclose(out);
+  return 0;
+}
+
+int ClickButton(int id) {
+  HWND main = FindMainWindow();
+  HWND button = main ? ::GetDlgItem(main, id) : nullptr;
   if (button == nullptr) return 1;
   RECT rect{};
   ::GetWindowRect(button, &rect);
@@ -410,12 +493,18 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"menu-key" && argc == 3) return TapMenuKey(argv[2]);
   if (command == L"close") return CloseWindow();
-  if (command == L"double-click" && argc == 3) return DoubleClickRow(argv[2]);
-  if (command == L"go-up") return ClickGoUp();
+  if (command == L"double-click" && argc == 3) return ClickRow(argv[2], 2);
+  if (command == L"click" && argc == 3) return ClickRow(argv[2], 1);
+  if (command == L"go-up") return ClickButton(tarnwick::kIdCommand4);
+  if (command == L"option" && argc == 3) return ClickButton(tarnwick::kIdOption1_0 + _wtoi(argv[2]));
+  if (command == L"columns") return PrintColumns();
+  if (command == L"resize" && argc == 4) return Resize(_wtoi(argv[2]), _wtoi(argv[3]));
+  if (command == L"copy" && argc >= 4) return TypeKeys(argc - 3, argv + 2, argv[argc - 1]);
+  if (command == L"keys" && argc >= 3) return TypeKeys(argc - 2, argv + 2, nullptr);
   if (command == L"hold-desktop") return HoldDesktop();
   std::fprintf(stderr,
                "usage: window_probe wait-status PREFIX TIMEOUT_MS | wait WHAT TIMEOUT_MS | rows FILE | panel2 | "
                "header N | esc | esc-in-root-files TIMEOUT_MS | esc-when-shown TEXT WATCH_MS TIMEOUT_MS | menu-key KEY | close | double-click NAME | go-up | "
-               "hold-desktop\n");
+               "hold-desktop | click NAME | option N | columns | resize W H | copy KEY... FILE | keys KEY...\n");
   return 2;
 }

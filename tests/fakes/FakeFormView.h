@@ -32,6 +32,9 @@ class FakeFormView : public FormView {
   bool fullPath = false;
   int arrowHeader = 0;  // as ShowSortArrow left it; 0: never called
   int arrowOrder = 0;
+  int columnFits = 0;
+  int focusedRow = 0;  // as FocusListRow left it
+  Str clipboard;
   int pumps = 0;
   int pauses = 0;
   bool shown = false;
@@ -92,6 +95,9 @@ class FakeFormView : public FormView {
     arrowHeader = header;
     arrowOrder = order;
   }
+  void FitListColumns() override { ++columnFits; }
+  void FocusListRow(int position) override { focusedRow = position; }
+  void SetClipboardText(const Str& text) override { clipboard = text; }
   void PumpMessages() override {
     ++pumps;
     if (onPump) onPump(pumps);

@@ -197,8 +197,10 @@ TEST_F(ResultRows, ReDrawRendersAgainWithoutReordering) {
   view.fullPath = true;
   form.Check1_Click();
   EXPECT_EQ(Texts(), (std::vector<Str>{u"C:\\r\\small\\", u"C:\\r\\mid\\", u"C:\\r\\big\\"}));
+  EXPECT_EQ(view.columnFits, 1);  // the new texts get columns that fit them
   view.unit = 2;
   form.Option1_Click(2);
+  EXPECT_EQ(view.columnFits, 2);
   EXPECT_EQ(list().SubItem(3, kSubSimpleSize), u"2929.6KB");
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(list().SubItem(i, kSubCompositeKey), keys[static_cast<size_t>(i - 1)]);
   EXPECT_FALSE(list().Sorted());

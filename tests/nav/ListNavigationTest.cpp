@@ -1,5 +1,7 @@
 // Navigation from the result list: mouse releases, double-clicks, the pop-up
 // menus and the keys, with hit tests and menu choices scripted by the test.
+#include <functional>
+
 #include "app/SearchFixture.h"
 #include "nav/ListNavigation.h"
 
@@ -207,6 +209,58 @@ TEST_F(ListNavigation, KeysGoUpOrShowTheMenusAtTheSelectedRow) {
   EXPECT_TRUE(view.hitTests.empty());
 }
 
+TEST_F(ListNavigation, KeysCopyTheRowsOrSearchAgain) {
+  const Str table =
+      u"Name\tBytes\tFiles\tFolders\tPath\r\nA\t1000\t3\t0\tC:\\Data\\A\\\r\n"
+      u"B\t2345\t4\t1\tC:\\Data\\B\\\r\na.txt\t10\t0\t0\tC:\\Data\\a.txt\r\nb.txt\t20\t0\t0\tC:\\Data\\b.txt\r\n";
+  const struct {
+    int selected;
+    std::int16_t key, shift;
+    Str clipboard;
+    bool searches;
+  } keys[] = {
+      {folderRow, kKeyC, kCtrlMask, u"C:\\Data\\B\\", false},
+      {fileRow, kKeyC, kCtrlMask, u"C:\\Data\\a.txt", false},
+      {0, kKeyC, kCtrlMask | kShiftMask, table, false},
+      {folderRow, kKeyC, kCtrlMask | kAltMask, u"", false},
+      {folderRow, kKeyF5, 0, u"", true},
+      {folderRow, kKeyF5, kShiftMask, u"", false},
+  };
+  for (const auto& k : keys) {
+    form.ListView1().Select(k.selected);
+    view.clipboard.clear();
+    const int listings = fs.listings();
+    form.ListView1_KeyDown(k.key, k.shift);
+    EXPECT_EQ(ToUtf8(view.clipboard), ToUtf8(k.clipboard)) << k.key << " " << k.shift;
+    EXPECT_EQ(fs.listings() > listings, k.searches) << k.key << " " << k.shift;
+    EXPECT_EQ(view.text1, u"C:\\Data\\");
+  }
+}
+
+TEST_F(ListNavigation, GoingUpSelectsTheFolderLeftBehind) {
+  const std::function<void()> ways[] = {
+      [&] { form.Command4_Click(); },
+      [&] { form.ListView1_KeyDown(kKeyBack, 0); },
+      [&] { form.ListView1_KeyDown(kKeyUp, kAltMask); },
+      [&] { form.つ上のフォルダを検索_Click(); },
+  };
+  for (const auto& goUp : ways) {
+    Search(u"C:\\Data\\B\\");
+    EXPECT_EQ(form.ListView1().Selected(), 0);
+    EXPECT_EQ(view.focusedRow, 1);  // every run leaves a focused row
+    goUp();
+    EXPECT_EQ(view.text1, u"C:\\Data\\");
+    EXPECT_EQ(form.ListView1().Selected(), PositionOf(u"C:\\Data\\B\\"));
+    EXPECT_EQ(view.focusedRow, PositionOf(u"C:\\Data\\B\\"));
+  }
+  // The name as the user typed it; a file's row is never the place.
+  for (const Str& typed : {u"C:\\Data\\b", u"C:\\Data\\a.txt"}) {
+    view.text1 = typed;
+    form.ListView1_KeyDown(kKeyBack, 0);
+    EXPECT_EQ(form.ListView1().Selected(), typed.back() == u'b' ? PositionOf(u"C:\\Data\\B\\") : 0);
+  }
+}
+
 TEST_F(ListNavigation, DuringARunNothingNavigatesButReleasesAreRecorded) {
   PointAt(Under::Folder);
   view.chooseMenuItem = true;
@@ -221,6 +275,7 @@ TEST_F(ListNavigation, DuringARunNothingNavigatesButReleasesAreRecorded) {
     view.Post([&] { form.ListView1_ContextMenu(); });
     view.Post([&] { form.ListView1_KeyDown(kKeyBack, 0); });
     view.Post([&] { form.ListView1_KeyDown(kKeyUp, kAltMask); });
+    view.Post([&] { form.ListView1_KeyDown(kKeyF5, 0); });
   };
   Search(u"C:\\Data\\");
   EXPECT_TRUE(posted);

@@ -1,0 +1,35 @@
+#pragma once
+// How wide the five visible columns of ListView1 are. No number is cut off:
+// a number column is as wide as its widest text, never narrower than
+// designed. The name column takes whatever room the list has beyond the
+// others, never less than designed, and gives it back as the list narrows;
+// while it shows full paths it also widens to its widest path, up to the
+// list's whole width.
+#include <array>
+#include <functional>
+
+#include "base/Text.h"
+#include "list/ListModel.h"
+
+namespace tarnwick {
+
+inline constexpr int kVisibleColumns = 5;
+using ColumnPixels = std::array<int, kVisibleColumns>;
+
+// The width in pixels of the widest text of visible column `column` (0 the
+// name, 1 to 4 the numbers), as `measure` gives it; 0 with no rows. Only
+// the longest texts are measured, so that a list of 100,000 rows costs a
+// few hundred measurements: the texts of the kMeasuredNumbers largest
+// numbers (a larger number never has a shorter text, and digits are of one
+// width in the fonts of lists), and the kMeasuredNames longest names, a
+// character beyond Latin counting twice (such glyphs are about twice as
+// wide).
+inline constexpr size_t kMeasuredNumbers = 8;
+inline constexpr size_t kMeasuredNames = 256;
+int WidestColumnText(const ListModel& rows, int column, const std::function<int(StrView)>& measure);
+
+// The widths, from the design widths and the widest texts (margins
+// included), for a list `listWidth` pixels wide inside its frame.
+ColumnPixels FitColumns(const ColumnPixels& design, const ColumnPixels& widest, int listWidth, bool fullPath);
+
+}  // namespace tarnwick

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "list/ColumnWidths.h"
+
+namespace tarnwick {
+namespace {
+
+TEST(ColumnWidths, NumbersNeverCutNameTakesTheRoom) {
+  const ColumnPixels design{160, 80, 96, 67, 83};  // 486 in all
+  const struct {
+    ColumnPixels widest;
+    int listWidth;
+    bool fullPath;
+    ColumnPixels widths;
+  } cases[] = {
+      {{0, 0, 0, 0, 0}, 486, false, {160, 80, 96, 67, 83}},         // as designed
+      {{0, 0, 0, 0, 0}, 300, false, {160, 80, 96, 67, 83}},         // never below the design
+      {{0, 0, 0, 0, 0}, 900, false, {574, 80, 96, 67, 83}},         // the name takes the room
+      {{0, 110, 120, 0, 0}, 486, false, {160, 110, 120, 67, 83}},   // numbers widen
+      {{0, 110, 120, 0, 0}, 900, false, {520, 110, 120, 67, 83}},   // ... out of the name's room
+      {{700, 0, 0, 0, 0}, 900, false, {574, 80, 96, 67, 83}},       // bare names: no widening
+      {{700, 0, 0, 0, 0}, 900, true, {700, 80, 96, 67, 83}},        // paths widen the name
+      {{2000, 0, 0, 0, 0}, 900, true, {900, 80, 96, 67, 83}},       // up to the list's width
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FitColumns(design, c.widest, c.listWidth, c.fullPath), c.widths) << c.listWidth << " " << c.fullPath;
+  }
+}
+
+TEST(ColumnWidths, OnlyTheLongestTextsAreMeasured) {
+  ListModel rows;
+  for (int i = 1; i <= 300; ++i) rows.AppendRow({u"C:\\r\\" + Str(static_cast<size_t>(i), u'n') + u"\\", i * 1000.0, 0, 0, 1});
+  for (int i = 1; i <= rows.Count(); ++i) rows.Render(i, 1, false);
+  std::vector<Str> measured;
+  const auto measure = [&](StrView text) {
+    measured.emplace_back(text);
+    return static_cast<int>(text.size());
+  };
+  EXPECT_EQ(WidestColumnText(rows, kSubSize, measure), 7);  // 300,000 and others of 7 characters
+  EXPECT_EQ(measured.size(), kMeasuredNumbers);
+  measured.clear();
+  EXPECT_EQ(WidestColumnText(rows, 0, measure), 300);
+  EXPECT_EQ(measured.size(), kMeasuredNames);
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -48,6 +48,7 @@ class PumpTimingView final : public FormView {
   void FitListColumns() override { window_.FitListColumns(); }
   void FocusListRow(int position) override { window_.FocusListRow(position); }
   void SetClipboardText(const Str& t) override { window_.SetClipboardText(t); }
+  void ShowUnreadableWindow(const UnreadableReport& r) override { window_.ShowUnreadableWindow(r); }
   void PumpMessages() override {
     pumpTimes.push_back(NowSeconds());
     window_.PumpMessages();

@@ -40,6 +40,9 @@ class ClosableView final : public FormView {
   void SetClipboardText(const Str& text) override {
     if (!gone_) window_.SetClipboardText(text);
   }
+  void ShowUnreadableWindow(const UnreadableReport& report) override {
+    if (!gone_) window_.ShowUnreadableWindow(report);
+  }
   void PumpMessages() override { window_.PumpMessages(); }
   void PauseOneMillisecond() override { window_.PauseOneMillisecond(); }
   void Show() override;

@@ -4,6 +4,7 @@
 // those totals from passing for complete.
 #include "app/Form1.h"
 #include "app/StatusText.h"
+#include "app/UnreadableReport.h"
 
 namespace tarnwick {
 
@@ -28,7 +29,7 @@ void Form1::ClearUnreadable() {
 
 void Form1::StatusBar1_PanelClick(int Index) {
   if (Index != 2 || unreadable_.Total() == 0) return;
-  view_.ShowMessage(UnreadablePathsText(unreadable_));
+  view_.ShowUnreadableWindow(MakeUnreadableReport(unreadable_, list_.Names()));
 }
 
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 // scripted user actions.
 #include <cstdint>
 
+#include "app/UnreadableReport.h"
 #include "base/Clock.h"
 #include "base/Text.h"
 #include "list/NumberFormat.h"
@@ -74,6 +75,9 @@ class FormView : public Clock {
   virtual void FocusListRow(int position) = 0;
   // Puts text on the clipboard, in place of what it held.
   virtual void SetClipboardText(const Str& text) = 0;
+  // Opens the window that lists what the last run could not read, owned by
+  // this one, or brings the one open to the front showing `report`.
+  virtual void ShowUnreadableWindow(const UnreadableReport& report) = 0;
 
   // Lets every window message queued at this moment run, then returns.
   virtual void PumpMessages() = 0;

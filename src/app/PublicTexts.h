@@ -31,5 +31,10 @@ inline constexpr char16_t kDropFailedStatus[] = u"Error : ???";
 // Status-bar panel 2 when a run met what it could not read: "3 folders",
 // "1 file" or both joined by " and ", followed by this.
 inline constexpr char16_t kUnreadableSuffix[] = u" could not be read";
+// The window a click on that panel opens, which lists them: its class, its
+// caption and its button.
+inline constexpr char16_t kUnreadableWindowClassName[] = u"TarnwickUnreadable";
+inline constexpr char16_t kUnreadableWindowTitle[] = u"Could not be read";
+inline constexpr char16_t kUnreadableCopyCaption[] = u"&Copy";
 
 }  // namespace tarnwick

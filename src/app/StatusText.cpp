@@ -32,23 +32,6 @@ Str Counted(std::uint64_t n, const char16_t* one, const char16_t* many) {
   return DecimalText(static_cast<long long>(n)) + u" " + (n == 1 ? one : many);
 }
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-// A path near the system's limit of some 32,000 characters would stretch the
-// message past any screen; its start (the drive and the folders near the
-// root) and its end (the name) say which one it is. Never cuts a character
-// in two.
-Str Shortened(const Str& path) {
-  if (path.size() <= kLongestShownPath) return path;
-  constexpr size_t kHead = kLongestShownPath / 3;
-  size_t head = kHead;
-  if (IsHighSurrogate(path[head - 1])) --head;
-  size_t tail = path.size() - (kLongestShownPath - kHead - 1);
-  if (IsLowSurrogate(path[tail])) ++tail;
-  return path.substr(0, head) + u"\u2026" + path.substr(tail);
-}
-
 }  // namespace
 
 Str UnreadableCountText(const UnreadableList& unreadable) {
@@ -60,17 +43,6 @@ Str UnreadableCountText(const UnreadableList& unreadable) {
     text += Counted(unreadable.Files(), u"file", u"files");
   }
   return text + kUnreadableSuffix;
-}
-
-Str UnreadablePathsText(const UnreadableList& unreadable) {
-  Str text = u"These could not be read, so the totals that hold them are short:";
-  for (const Str& path : unreadable.Paths()) {
-    text += u'\n';
-    text += Shortened(path);
-  }
-  const std::uint64_t more = unreadable.Total() - unreadable.Paths().size();
-  if (more != 0) text += u"\nand " + DecimalText(static_cast<long long>(more)) + u" more";
-  return text;
 }
 
 }  // namespace tarnwick

@@ -17,9 +17,5 @@ Str CompletionText(double files, double bytes);           // Complate. All Searc
 // The second status panel: what the run could not read, such as
 // "3 folders and 1 file could not be read"; empty when it read everything.
 Str UnreadableCountText(const UnreadableList& unreadable);
-// The message that lists those paths, the first ones kept and how many more;
-// a path too long to show whole keeps its start and its end.
-Str UnreadablePathsText(const UnreadableList& unreadable);
-inline constexpr size_t kLongestShownPath = 160;
 
 }  // namespace tarnwick

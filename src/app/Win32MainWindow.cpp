@@ -73,6 +73,9 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+      break;
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_ACTIVATE:
@@ -220,6 +223,20 @@ void Win32MainWindow::OnStatusBarClick(const NMMOUSE& click) {
   // The status bar numbers its panels from 0; a click beside them gives -1.
   const auto panel = static_cast<LONG_PTR>(click.dwItemSpec);
   if (events_ != nullptr && panel >= 0 && panel < 2) events_->StatusBar1_PanelClick(static_cast<int>(panel) + 1);
+}
+
+bool Win32MainWindow::OnSetCursor(HWND over, int hitTest) {
+  HWND status = ControlWindow(DesignedControl::StatusBar1);
+  if (over == nullptr || over != status || hitTest != HTCLIENT || status2_.empty()) return false;
+  // The second panel is sized to its text, so over the panel is over the text.
+  RECT panel{};
+  POINT pointer{};
+  if (!::SendMessageW(status, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&panel)) || !::GetCursorPos(&pointer) ||
+      !::ScreenToClient(status, &pointer) || !::PtInRect(&panel, pointer)) {
+    return false;
+  }
+  ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+  return true;
 }
 
 LRESULT Win32MainWindow::OnListNotify(NMHDR& header) {

@@ -14,6 +14,7 @@
 #include "app/Win32ListInput.h"
 #include "app/Win32MessageLoop.h"
 #include "app/Win32Pause.h"
+#include "app/Win32UnreadableWindow.h"
 #include "base/Win32GuiHandles.h"
 #include "list/Win32ResultList.h"
 #include "nav/Win32DropTarget.h"
@@ -73,6 +74,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   void FitListColumns() override;
   void FocusListRow(int position) override;
   void SetClipboardText(const Str& text) override;
+  void ShowUnreadableWindow(const UnreadableReport& report) override;
+  HWND UnreadableWindow() const { return unreadableWindow_.Handle(); }
   void PumpMessages() override;
   void PauseOneMillisecond() override;
   void RestUntilWoken(std::uint32_t ms) override;
@@ -97,6 +100,8 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   LRESULT OnNotify(NMHDR& header);
   LRESULT OnListNotify(NMHDR& header);
   void OnStatusBarClick(const NMMOUSE& click);
+  // The hand over the second panel while it has something to open.
+  bool OnSetCursor(HWND over, int hitTest);
   void OnClose();
   void OnTimer(UINT_PTR id);
   // Draws the status text held back, and lets the next one draw at once.
@@ -177,6 +182,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   bool statusHeld_ = false;
 
   Str status2_;  // the second panel's text; no panel while it is empty
+  Win32UnreadableWindow unreadableWindow_{*this};
 };
 
 }  // namespace tarnwick

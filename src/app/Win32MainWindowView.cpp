@@ -167,6 +167,10 @@ void Win32MainWindow::SetClipboardText(const Str& text) {
   ::CloseClipboard();
 }
 
+void Win32MainWindow::ShowUnreadableWindow(const UnreadableReport& report) {
+  if (hwnd_ != nullptr) unreadableWindow_.Show(hwnd_, report, dpi_);
+}
+
 void Win32MainWindow::PumpMessages() { loop_.PumpPending(); }
 
 void Win32MainWindow::PauseOneMillisecond() { pause_.OneMillisecond(); }

@@ -75,6 +75,8 @@ class ListModel {
   // order on Windows); `separators`: the locale's, for the number texts.
   explicit ListModel(const TextOrder& names = NaturalOrder(), NumberSeparators separators = {})
       : names_(names), separators_(std::move(separators)) {}
+  // How names compare, for the other lists of names the window shows.
+  const TextOrder& Names() const { return names_; }
   ListModel(const ListModel&) = delete;
   ListModel& operator=(const ListModel&) = delete;
 

@@ -1,6 +1,6 @@
 #pragma once
 // What a search could not read: how many folders and files, and the first
-// few of their paths, so that totals that are short can say so.
+// first many of their paths, so that totals that are short can say so.
 #include <cstdint>
 #include <vector>
 
@@ -12,7 +12,7 @@ namespace tarnwick {
 class UnreadableList {
  public:
   // Paths kept for showing; the rest are only counted.
-  static constexpr size_t kKeptPaths = 25;
+  static constexpr size_t kKeptPaths = 10000;
 
   void Clear();
   void Add(const Str& path, Unreadable what);

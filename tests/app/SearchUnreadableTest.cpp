@@ -1,5 +1,8 @@
 #include "app/SearchFixture.h"
 #include "app/StatusText.h"
+#include "app/UnreadableReport.h"
+
+#include <algorithm>
 
 // Folders and files the run could not read: the totals keep the counting
 // rules, while the second status panel, the marked rows and the list behind
@@ -24,7 +27,6 @@ class SearchUnreadable : public SearchFixture {
 };
 
 TEST_F(SearchUnreadable, PanelMarksAndListFollowWhatCouldNotBeRead) {
-  const Str kHeader = u"These could not be read, so the totals that hold them are short:";
   const struct {
     const char* name;
     std::vector<Str> unlistable;
@@ -32,44 +34,44 @@ TEST_F(SearchUnreadable, PanelMarksAndListFollowWhatCouldNotBeRead) {
     const char16_t* panel;
     V marked;
     const char16_t* completion;  // the counting rules, unchanged
-    const char16_t* message;     // after a click on the second panel; "" for none
+    std::vector<Str> listed;     // after a click on the second panel; none for no window
   } cases[] = {
-      {"clean tree", {}, {}, u"", {}, u"Complate. All Search 7Files , 3345Bytes.", u""},
+      {"clean tree", {}, {}, u"", {}, u"Complate. All Search 7Files , 3345Bytes.", {}},
       {"deep in a subtree",
        {u"C:\\Data\\B\\B1"},
        {},
        u"1 folder could not be read",
        {"C:\\Data\\B\\"},
        u"Complate. All Search 4Files , 1345Bytes.",
-       u"\nC:\\Data\\B\\B1\\"},
+       {u"C:\\Data\\B\\B1\\"}},
       {"a subfolder at its top",
        {u"C:\\Data\\A"},
        {},
        u"1 folder could not be read",
        {"C:\\Data\\A\\"},
        u"Complate. All Search 4Files , 2345Bytes.",
-       u"\nC:\\Data\\A\\"},
+       {u"C:\\Data\\A\\"}},
       {"a file that cannot be measured",
        {},
        {u"C:\\Data\\B\\B1\\2"},
        u"1 file could not be read",
        {"C:\\Data\\B\\"},
        u"Complate. All Search 4Files , 1345Bytes.",
-       u"\nC:\\Data\\B\\B1\\2"},
+       {u"C:\\Data\\B\\B1\\2"}},
       {"two folders",
        {u"C:\\Data\\A", u"C:\\Data\\B\\B1"},
        {},
        u"2 folders could not be read",
        {"C:\\Data\\A\\", "C:\\Data\\B\\"},
        u"Complate. All Search 1Files , 345Bytes.",
-       u"\nC:\\Data\\A\\\nC:\\Data\\B\\B1\\"},
+       {u"C:\\Data\\A\\", u"C:\\Data\\B\\B1\\"}},
       {"a folder and a file",
        {u"C:\\Data\\A"},
        {u"C:\\Data\\B\\B1\\2"},
        u"1 folder and 1 file could not be read",
        {"C:\\Data\\A\\", "C:\\Data\\B\\"},
        u"Complate. All Search 1Files , 345Bytes.",
-       u"\nC:\\Data\\A\\\nC:\\Data\\B\\B1\\2"},
+       {u"C:\\Data\\A\\", u"C:\\Data\\B\\B1\\2"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -89,8 +91,13 @@ TEST_F(SearchUnreadable, PanelMarksAndListFollowWhatCouldNotBeRead) {
 
     form.StatusBar1_PanelClick(1);
     form.StatusBar1_PanelClick(2);
-    const Str message = c.message;
-    EXPECT_EQ(view.messages, message.empty() ? std::vector<Str>{} : std::vector<Str>{kHeader + message});
+    EXPECT_TRUE(view.messages.empty());
+    if (c.listed.empty()) {
+      EXPECT_TRUE(view.unreadableWindows.empty());
+    } else {
+      ASSERT_EQ(view.unreadableWindows.size(), 1u);
+      EXPECT_EQ(view.unreadableWindows[0].lines, c.listed);
+    }
   }
 }
 
@@ -129,62 +136,33 @@ TEST_F(SearchUnreadable, ACancelledRunReportsWhatItMetAndTheNextRunStartsClean) 
   EXPECT_EQ(panelAtStatus.front(), u"");
   EXPECT_EQ(view.status2, u"");
   EXPECT_EQ(form.Unreadables().Total(), 0u);
-  view.messages.clear();
   form.StatusBar1_PanelClick(2);
-  EXPECT_TRUE(view.messages.empty());
+  EXPECT_TRUE(view.unreadableWindows.empty());
 }
 
-TEST(UnreadablePathsText, KeepsTheFirstPathsAndShortensOnlyOverlongOnes) {
-  UnreadableList list;
-  // Over the longest shown length, with a character outside the BMP (two
-  // UTF-16 units) wherever the cut falls.
-  Str overlong = u"C:\\start";
-  while (overlong.size() < 400) overlong += u"\\d\U0001F600";
-  overlong += u"\\the-end\\";
-  list.Add(overlong, Unreadable::Folder);
-  for (int i = 2; i <= 30; ++i) list.Add(u"C:\\R\\" + DecimalText(i) + u"\\", Unreadable::Folder);
-  list.Add(u"C:\\R\\f", Unreadable::File);
-  EXPECT_EQ(UnreadableCountText(list), u"30 folders and 1 file could not be read");
-
-  std::vector<Str> lines;
-  const Str text = UnreadablePathsText(list);
-  for (size_t start = 0;;) {
-    const size_t end = text.find(u'\n', start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == Str::npos) break;
-    start = end + 1;
+TEST(UnreadableReport, ListsKeptPathsInNameOrderThenHowManyMore) {
+  const struct {
+    int paths;  // C:\R\1\ ... met from the last down, then one file
+    std::vector<Str> first;
+    Str last;
+  } cases[] = {
+      {2, {u"C:\\R\\1\\", u"C:\\R\\2\\", u"C:\\R\\f"}, u"C:\\R\\f"},
+      // Numbers in names in the order of their values, not of their digits.
+      {10, {u"C:\\R\\1\\", u"C:\\R\\2\\", u"C:\\R\\3\\"}, u"C:\\R\\f"},
+      {static_cast<int>(UnreadableList::kKeptPaths) + 4, {u"C:\\R\\5\\", u"C:\\R\\6\\"}, u"and 5 more"},
+  };
+  for (const auto& c : cases) {
+    UnreadableList list;
+    for (int i = c.paths; i >= 1; --i) list.Add(u"C:\\R\\" + DecimalText(i) + u"\\", Unreadable::Folder);
+    list.Add(u"C:\\R\\f", Unreadable::File);
+    const UnreadableReport report = MakeUnreadableReport(list, NaturalOrder());
+    const size_t kept = std::min<size_t>(c.paths + 1, UnreadableList::kKeptPaths);
+    ASSERT_EQ(report.lines.size(), kept + (kept < static_cast<size_t>(c.paths) + 1 ? 1 : 0));
+    EXPECT_TRUE(std::equal(c.first.begin(), c.first.end(), report.lines.begin())) << c.paths;
+    EXPECT_EQ(report.lines.back(), c.last);
   }
-  ASSERT_EQ(lines.size(), 1 + UnreadableList::kKeptPaths + 1);
-  EXPECT_EQ(lines[2], u"C:\\R\\2\\");
-  EXPECT_EQ(lines[UnreadableList::kKeptPaths], u"C:\\R\\25\\");
-  EXPECT_EQ(lines.back(), u"and 6 more");
-
-  // The cut falls at every place within a surrogate pair's cycle.
-  for (size_t shift = 0; shift < 4; ++shift) {
-    const Str shifted = u"C:\\" + Str(shift, u'x') + overlong.substr(3);
-    UnreadableList one;
-    one.Add(shifted, Unreadable::Folder);
-    const Str shown = UnreadablePathsText(one).substr(text.find(u'\n') + 1);
-    EXPECT_LE(shown.size(), kLongestShownPath);
-    EXPECT_GE(shown.size(), kLongestShownPath - 2);
-    EXPECT_EQ(shown.substr(0, 8), shifted.substr(0, 8));
-    EXPECT_TRUE(shown.ends_with(u"\\the-end\\"));
-    EXPECT_NE(shown.find(u'\u2026'), Str::npos);
-    // Every surrogate stands in a whole pair.
-    for (size_t i = 0; i < shown.size(); ++i) {
-      const bool high = shown[i] >= 0xD800 && shown[i] <= 0xDBFF;
-      const bool nextLow = i + 1 < shown.size() && shown[i + 1] >= 0xDC00 && shown[i + 1] <= 0xDFFF;
-      const bool low = shown[i] >= 0xDC00 && shown[i] <= 0xDFFF;
-      const bool previousHigh = i > 0 && shown[i - 1] >= 0xD800 && shown[i - 1] <= 0xDBFF;
-      EXPECT_TRUE(!high || nextLow) << "shift " << shift << " at " << i;
-      EXPECT_TRUE(!low || previousHigh) << "shift " << shift << " at " << i;
-    }
-  }
-  // A path that fits is shown whole.
-  UnreadableList fits;
-  const Str exact = u"C:\\" + Str(kLongestShownPath - 3, u'x');
-  fits.Add(exact, Unreadable::File);
-  EXPECT_EQ(UnreadablePathsText(fits).substr(text.find(u'\n') + 1), exact);
+  const UnreadableReport two{{u"C:\\a", u"and 1 more"}};
+  EXPECT_EQ(two.ClipboardText(), u"C:\\a\r\nand 1 more\r\n");
 }
 
 }  // namespace

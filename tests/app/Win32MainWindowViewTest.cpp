@@ -113,9 +113,43 @@ TEST_F(MainWindowTest, SecondPanelTakesRoomOnlyWithItsTextAndReportsClicks) {
   EXPECT_GT(second.right - second.left, extent.cx);
   EXPECT_LT(second.right - second.left, client.right / 2);
 
+  // The second panel opens the list behind it, as Form1 answers its click:
+  // one window, owned by this one, whose Ctrl+C copies every line.
+  UnreadableReport report{{u"C:\\a\\", u"and 1 more"}};
+  events.onPanelClick = [&](int panel) {
+    if (panel == 2) window->ShowUnreadableWindow(report);
+  };
   click(0);
+  EXPECT_EQ(window->UnreadableWindow(), nullptr);
   click(1);
-  EXPECT_EQ(events.panelClicks, (std::vector<int>{1, 2}));
+  HWND list = window->UnreadableWindow();
+  ASSERT_NE(list, nullptr);
+  report.lines.insert(report.lines.begin(), u"C:\\0\\");
+  click(1);
+  EXPECT_EQ(events.panelClicks, (std::vector<int>{1, 2, 2}));
+  EXPECT_EQ(window->UnreadableWindow(), list);
+  EXPECT_EQ(::GetWindow(list, GW_OWNER), Main());
+  HWND lines = ::GetFocus();
+  ASSERT_EQ(::GetParent(lines), list);
+  EXPECT_EQ(::SendMessageW(lines, LB_GETCOUNT, 0, 0), 3);
+  BYTE keys[256] = {};
+  ::GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  ::SetKeyboardState(keys);
+  PressKey(loop, Main(), 'C');
+  keys[VK_CONTROL] = 0;
+  ::SetKeyboardState(keys);
+  Str copied;
+  ASSERT_TRUE(::OpenClipboard(Main()));
+  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+    copied = FromWide(static_cast<const wchar_t*>(::GlobalLock(data)));
+    ::GlobalUnlock(data);
+  }
+  ::CloseClipboard();
+  EXPECT_EQ(copied, report.ClipboardText());
+  PressKey(loop, Main(), VK_ESCAPE);
+  EXPECT_EQ(window->UnreadableWindow(), nullptr);
+  EXPECT_FALSE(::IsWindow(list));
 
   // A narrower window narrows the first panel; the second keeps its width.
   RECT frame{};

@@ -52,7 +52,11 @@ struct RecordingEvents final : FormEvents {
   void DropFile(DropData&) override {}  // drops come from other processes: tests/e2e
   bool TakesDrops() override { return true; }
   bool SearchRunning() override { return false; }
-  void StatusBar1_PanelClick(int index) override { panelClicks.push_back(index); }
+  std::function<void(int)> onPanelClick;
+  void StatusBar1_PanelClick(int index) override {
+    panelClicks.push_back(index);
+    if (onPanelClick) onPanelClick(index);
+  }
   void ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) override {
     releases.push_back({Button, Shift, x, y});
   }

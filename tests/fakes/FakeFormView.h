@@ -35,6 +35,7 @@ class FakeFormView : public FormView {
   int columnFits = 0;
   int focusedRow = 0;  // as FocusListRow left it
   Str clipboard;
+  std::vector<UnreadableReport> unreadableWindows;  // every opening of that window
   int pumps = 0;
   int pauses = 0;
   bool shown = false;
@@ -98,6 +99,7 @@ class FakeFormView : public FormView {
   void FitListColumns() override { ++columnFits; }
   void FocusListRow(int position) override { focusedRow = position; }
   void SetClipboardText(const Str& text) override { clipboard = text; }
+  void ShowUnreadableWindow(const UnreadableReport& report) override { unreadableWindows.push_back(report); }
   void PumpMessages() override {
     ++pumps;
     if (onPump) onPump(pumps);

@@ -1,0 +1,175 @@
+#include "app/Win32UnreadableWindow.h"
+
+#include "app/PublicTexts.h"
+#include "app/Win32ResourceIds.h"
+#include "app/Win32UiFont.h"
+#include "base/Twips.h"
+#include "base/Win32Text.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int kListId = 1;
+constexpr int kCopyId = 2;
+// Sizes at 96 DPI: the window as it first opens, the margin and the button.
+constexpr int kWidth = 640;
+constexpr int kHeight = 400;
+constexpr int kMargin = 8;
+constexpr int kButtonWidth = 88;
+constexpr int kButtonHeight = 26;
+
+bool RegisterWindowClass(WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.hIcon = static_cast<HICON>(::LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_TARNWICK), IMAGE_ICON,
+                                                      0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  const std::wstring className = ToWide(kUnreadableWindowClassName);
+  windowClass.lpszClassName = className.c_str();
+  return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+Win32UnreadableWindow::~Win32UnreadableWindow() {
+  if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+void Win32UnreadableWindow::Show(HWND owner, const UnreadableReport& report, int dpi) {
+  report_ = report;
+  if (hwnd_ == nullptr && !Create(owner, dpi)) return;
+  Fill();
+  if (::IsIconic(hwnd_)) ::ShowWindow(hwnd_, SW_RESTORE);
+  ::ShowWindow(hwnd_, SW_SHOW);
+  ::SetForegroundWindow(hwnd_);
+  ::SetFocus(list_);
+}
+
+bool Win32UnreadableWindow::Create(HWND owner, int dpi) {
+  if (!RegisterWindowClass(&Win32UnreadableWindow::WindowProc)) return false;
+  dpi_ = dpi;
+  if (!font_) font_ = CreateUiFont(dpi);
+  const std::wstring caption = ToWide(kUnreadableWindowTitle);
+  ::CreateWindowExW(0, ToWide(kUnreadableWindowClassName).c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                    CW_USEDEFAULT, ScaleForDpi(kWidth, USER_DEFAULT_SCREEN_DPI, dpi),
+                    ScaleForDpi(kHeight, USER_DEFAULT_SCREEN_DPI, dpi), owner, nullptr, ::GetModuleHandleW(nullptr),
+                    this);
+  if (hwnd_ == nullptr) return false;
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  // The list hands its keys to this window first (WM_VKEYTOITEM), so Ctrl+C
+  // and Esc work where the focus rests.
+  list_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT |
+                                LBS_WANTKEYBOARDINPUT | LBS_EXTENDEDSEL,
+                            0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
+  const std::wstring copyCaption = ToWide(kUnreadableCopyCaption);
+  copy_ = ::CreateWindowExW(0, L"BUTTON", copyCaption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
+                            0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCopyId)), instance, nullptr);
+  for (HWND child : {list_, copy_}) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  OnSize(client.right, client.bottom);
+  return true;
+}
+
+void Win32UnreadableWindow::Fill() {
+  ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+  // The widest line sets how far the list scrolls sideways.
+  int widest = 0;
+  HDC dc = ::GetDC(list_);
+  const HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(list_, WM_GETFONT, 0, 0)));
+  for (const Str& line : report_.lines) {
+    const std::wstring wide = ToWide(line);
+    ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    SIZE extent{};
+    if (::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent) && extent.cx > widest) {
+      widest = extent.cx;
+    }
+  }
+  ::SelectObject(dc, oldFont);
+  ::ReleaseDC(list_, dc);
+  ::SendMessageW(list_, LB_SETHORIZONTALEXTENT, widest + ScaleForDpi(kMargin, USER_DEFAULT_SCREEN_DPI, dpi_), 0);
+  ::SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list_, nullptr, TRUE);
+}
+
+LRESULT CALLBACK Win32UnreadableWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Win32UnreadableWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Win32UnreadableWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  // No exception may unwind through the system's frames that called us.
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT Win32UnreadableWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = hwnd_;  // OnNcDestroy forgets it
+  switch (message) {
+    case WM_SIZE:
+      OnSize(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_VKEYTOITEM:
+      // -2: handled here; -1: the list does what it does with the key.
+      return OnListKey(LOWORD(wParam)) ? -2 : -1;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) ::SetFocus(list_);
+      return 0;
+    case WM_NCDESTROY:
+      OnNcDestroy();
+      break;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32UnreadableWindow::OnSize(int width, int height) {
+  const int margin = ScaleForDpi(kMargin, USER_DEFAULT_SCREEN_DPI, dpi_);
+  const int buttonWidth = ScaleForDpi(kButtonWidth, USER_DEFAULT_SCREEN_DPI, dpi_);
+  const int buttonHeight = ScaleForDpi(kButtonHeight, USER_DEFAULT_SCREEN_DPI, dpi_);
+  const int listHeight = height - 3 * margin - buttonHeight;
+  ::MoveWindow(list_, margin, margin, width - 2 * margin, listHeight > 0 ? listHeight : 0, TRUE);
+  ::MoveWindow(copy_, width - margin - buttonWidth, height - margin - buttonHeight, buttonWidth, buttonHeight, TRUE);
+}
+
+void Win32UnreadableWindow::OnCommand(int id) {
+  if (id == kCopyId) {
+    Copy();
+    ::SetFocus(list_);
+  }
+}
+
+bool Win32UnreadableWindow::OnListKey(UINT key) {
+  if (key == VK_ESCAPE) {
+    ::DestroyWindow(hwnd_);
+    return true;
+  }
+  if (key == 'C' && ::GetKeyState(VK_CONTROL) < 0) {
+    Copy();
+    return true;
+  }
+  return false;
+}
+
+void Win32UnreadableWindow::Copy() { clipboard_.SetClipboardText(report_.ClipboardText()); }
+
+void Win32UnreadableWindow::OnNcDestroy() {
+  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
+  list_ = nullptr;
+  copy_ = nullptr;
+}
+
+}  // namespace tarnwick

@@ -251,6 +251,9 @@ LRESULT Win32MainWindow::OnListNotify(NMHDR& header) {
       return list_.OnFindItem(reinterpret_cast<NMLVFINDITEMW&>(header));
     case NM_CUSTOMDRAW:
       return list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+    case LVN_GETINFOTIPW:
+      list_.OnGetInfoTip(reinterpret_cast<NMLVGETINFOTIPW&>(header));
+      break;
     case NM_DBLCLK:
       if (events_ != nullptr) events_->ListView1_DblClick();
       break;

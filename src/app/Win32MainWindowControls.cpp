@@ -104,7 +104,7 @@ bool Win32MainWindow::CreateControls() {
   }
 
   HWND list = ControlWindow(DesignedControl::ListView1);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
   // A root text may be a long path; the edit box's default limit is 30,000.
   ::SendMessageW(ControlWindow(DesignedControl::Text1), EM_SETLIMITTEXT, 0, 0);
   int parts[] = {-1};

@@ -36,6 +36,8 @@ inline constexpr int kRootFileRow = 2;
 // over the row's own, as picture 3.
 inline constexpr int kShortTotalsOverlay = 1;
 inline constexpr int kShortTotalsPicture = 3;
+// The info tip of a row that carries that mark, when the pointer rests on it.
+inline constexpr char16_t kShortTotalsTip[] = u"Some folders below could not be read, so these totals are short.";
 
 struct ColumnDesign {
   const char16_t* caption;

@@ -65,4 +65,8 @@ Str SimpleSizeText(double size, int selectedUnit, StrView decimal) {
   return OneDecimalDown(v, unit.divisor, decimal) + unit.suffix;
 }
 
+StrView OverlayTip(std::int32_t overlay) {
+  return overlay == kShortTotalsOverlay ? StrView(kShortTotalsTip) : StrView();
+}
+
 }  // namespace tarnwick

@@ -33,4 +33,8 @@ void AppendFactText(const RowFacts& facts, int k, StrView thousands, Str& out);
 // selected button (0 GB, 1 MB, 2 KB), cut down to one decimal place.
 Str SimpleSizeText(double size, int selectedUnit, StrView decimal);
 
+// The info tip a row with this overlay explains its mark with; empty for a
+// row without a mark to explain.
+StrView OverlayTip(std::int32_t overlay);
+
 }  // namespace tarnwick

@@ -7,6 +7,7 @@
 #include "base/Twips.h"
 #include "base/Win32Text.h"
 #include "list/ResultColumns.h"
+#include "list/ResultRows.h"
 
 namespace tarnwick {
 namespace {
@@ -204,6 +205,20 @@ LRESULT Win32ResultList::OnCustomDraw(const NMLVCUSTOMDRAW& draw) const {
     }
   }
   return CDRF_DODEFAULT;
+}
+
+void Win32ResultList::OnGetInfoTip(NMLVGETINFOTIPW& tip) const {
+  if (model_ == nullptr || tip.iItem < 0 || tip.iItem >= model_->Count() || tip.pszText == nullptr || tip.cchTextMax <= 0) {
+    return;
+  }
+  const StrView text = OverlayTip(model_->Overlay(tip.iItem + 1));
+  // Other rows keep what the list view offers: the name, when it is cut off.
+  if (text.empty()) return;
+  const std::wstring wide = ToWide(text);
+  const size_t room = static_cast<size_t>(tip.cchTextMax) - 1;
+  const size_t length = std::min(wide.size(), room);
+  std::memcpy(tip.pszText, wide.c_str(), length * sizeof(wchar_t));
+  tip.pszText[length] = L'\0';
 }
 
 LRESULT Win32ResultList::OnFindItem(const NMLVFINDITEMW& find) const {

@@ -57,6 +57,8 @@ class Win32ResultList final : public ListObserver {
   void OnGetDispInfo(NMLVDISPINFOW& info) const;
   void OnItemChanged(const NMLISTVIEW& change);
   LRESULT OnCustomDraw(const NMLVCUSTOMDRAW& draw) const;
+  // The pointer rests on a row: a marked row explains its mark.
+  void OnGetInfoTip(NMLVGETINFOTIPW& tip) const;
   // Typing in the list: the row whose shown name begins with what was typed,
   // or -1.
   LRESULT OnFindItem(const NMLVFINDITEMW& find) const;

@@ -1,6 +1,8 @@
 #include "app/SearchFixture.h"
 #include "app/StatusText.h"
 #include "app/UnreadableReport.h"
+#include "list/ResultColumns.h"
+#include "list/ResultRows.h"
 
 #include <algorithm>
 
@@ -163,6 +165,12 @@ TEST(UnreadableReport, ListsKeptPathsInNameOrderThenHowManyMore) {
   }
   const UnreadableReport two{{u"C:\\a", u"and 1 more"}};
   EXPECT_EQ(two.ClipboardText(), u"C:\\a\r\nand 1 more\r\n");
+}
+
+TEST(OverlayTip, OnlyTheShortTotalsMarkHasOne) {
+  EXPECT_EQ(OverlayTip(kShortTotalsOverlay), StrView(kShortTotalsTip));
+  EXPECT_TRUE(OverlayTip(0).empty());
+  EXPECT_TRUE(OverlayTip(kShortTotalsOverlay + 1).empty());
 }
 
 }  // namespace

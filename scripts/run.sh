@@ -16,7 +16,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 mkdir -p "$here/build"
-if ! "$here/scripts/setup.sh" >"$here/build/run-setup.log" 2>&1; then
+# The build's own output goes to the log; its step lines are shown here.
+if ! "$here/scripts/setup.sh" 2>&1 | tee "$here/build/run-setup.log" | { grep --line-buffered '^setup: ' || true; }; then
   tail -n 30 "$here/build/run-setup.log" >&2
   echo "run: setup or build failed (log: build/run-setup.log)" >&2
   exit 1
@@ -26,6 +27,7 @@ fi
 # never stop each other's Wine processes.
 export TARNWICK_WINEPREFIX="${TARNWICK_WINEPREFIX:-$here/build/wineprefix-run}"
 . "$here/scripts/wine-env.sh"
+echo "run: preparing the Wine prefix (build/wineprefix-run) ..."
 wine_prepare_prefix
 
 text="$*"
@@ -42,6 +44,7 @@ exe="$here/build/win/src/app/tarnwick.exe"
 probe="$here/build/win/tools/tarnwick_probe.exe"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  echo "run: starting the program under Wine on $DISPLAY"
   exec "$WINE" "$exe" "${words[@]}"
 fi
 
@@ -55,6 +58,7 @@ trap cleanup EXIT
 TARNWICK_OWN_DISPLAY=1 start_display
 start_wine
 
+echo "run: starting the program under Wine on a private display ..."
 "$WINE" "$exe" "${words[@]}" >/dev/null 2>&1 &
 app_pid=$!
 placement=$("$WINE" "$probe" "${TARNWICK_RUN_TIMEOUT:-120}" 2>/dev/null) || true
@@ -65,6 +69,7 @@ if [ -z "${reason:-}" ]; then
 fi
 [ "$reason" = timeout ] && echo "run: the window had not settled; picture taken anyway" >&2
 
+echo "run: the window has settled ($reason); saving its picture"
 shot="${TARNWICK_SCREENSHOT:-$here/build/tarnwick.png}"
 import -window root -crop "${width}x${height}+${x}+${y}" +repage "$shot"
 echo "$shot"

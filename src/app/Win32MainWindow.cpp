@@ -1,28 +1,11 @@
 #include "app/Win32MainWindow.h"
 
 #include "app/Win32Pictures.h"
-#include "app/Win32ResourceIds.h"
 #include "app/Win32UiFont.h"
+#include "app/Win32WindowClass.h"
 #include "base/Win32Text.h"
 
 namespace tarnwick {
-namespace {
-
-bool RegisterWindowClass(WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = ::GetModuleHandleW(nullptr);
-  windowClass.hIcon = static_cast<HICON>(::LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_TARNWICK), IMAGE_ICON,
-                                                      0, 0, LR_DEFAULTSIZE | LR_SHARED));
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  const std::wstring className = ToWide(kWindowClassName);
-  windowClass.lpszClassName = className.c_str();
-  return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-}  // namespace
 
 Win32MainWindow::Win32MainWindow(Win32MessageLoop& loop, int showCommand) : loop_(loop), showCommand_(showCommand) {}
 
@@ -33,7 +16,7 @@ Win32MainWindow::~Win32MainWindow() {
 bool Win32MainWindow::Create(FormEvents& events, ListModel& rows) {
   events_ = &events;
   rows_ = &rows;
-  if (!RegisterWindowClass(&Win32MainWindow::WindowProc)) return false;
+  if (!RegisterProgramWindowClass(kWindowClassName, &Win32MainWindow::WindowProc)) return false;
   const std::wstring caption = ToWide(kAppTitle);
   // The size is set once the window knows the DPI of its monitor.
   ::CreateWindowExW(0, ToWide(kWindowClassName).c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,

@@ -1,8 +1,8 @@
 #include "app/Win32UnreadableWindow.h"
 
 #include "app/PublicTexts.h"
-#include "app/Win32ResourceIds.h"
 #include "app/Win32UiFont.h"
+#include "app/Win32WindowClass.h"
 #include "base/Twips.h"
 #include "base/Win32Text.h"
 
@@ -17,20 +17,6 @@ constexpr int kHeight = 400;
 constexpr int kMargin = 8;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 26;
-
-bool RegisterWindowClass(WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = ::GetModuleHandleW(nullptr);
-  windowClass.hIcon = static_cast<HICON>(::LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_TARNWICK), IMAGE_ICON,
-                                                      0, 0, LR_DEFAULTSIZE | LR_SHARED));
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  const std::wstring className = ToWide(kUnreadableWindowClassName);
-  windowClass.lpszClassName = className.c_str();
-  return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
 
 }  // namespace
 
@@ -49,7 +35,7 @@ void Win32UnreadableWindow::Show(HWND owner, const UnreadableReport& report, int
 }
 
 bool Win32UnreadableWindow::Create(HWND owner, int dpi) {
-  if (!RegisterWindowClass(&Win32UnreadableWindow::WindowProc)) return false;
+  if (!RegisterProgramWindowClass(kUnreadableWindowClassName, &Win32UnreadableWindow::WindowProc)) return false;
   dpi_ = dpi;
   if (!font_) font_ = CreateUiFont(dpi);
   const std::wstring caption = ToWide(kUnreadableWindowTitle);

@@ -117,6 +117,7 @@ bool Win32MainWindow::OnCreate() {
   LoadPictures();
   list_.Attach(ControlWindow(DesignedControl::ListView1), *rows_, hwnd_, kSyncListMessage, kListFlushTimer);
   list_.AddColumns(dpi_);
+  statusPanel_.Attach(ControlWindow(DesignedControl::StatusBar1), hwnd_, kStatusFrameTimer);
   listInput_.Attach(ControlWindow(DesignedControl::ListView1), hwnd_, kListReleaseMessage,
                     [this](std::int16_t keyCode, std::int16_t shift) { OnListKeyDown(keyCode, shift); });
   imageList1_ = CreateImageList1(dpi_);
@@ -257,7 +258,7 @@ void Win32MainWindow::OnClose() {
 
 void Win32MainWindow::OnTimer(UINT_PTR id) {
   if (id == kListFlushTimer) list_.Flush();
-  if (id == kStatusFrameTimer) DrawHeldStatus();
+  if (id == kStatusFrameTimer) statusPanel_.OnTimer();
 }
 
 void Win32MainWindow::OnDestroy() {
@@ -266,6 +267,7 @@ void Win32MainWindow::OnDestroy() {
   drops_.clear();
   listInput_.Detach();
   list_.Detach();
+  statusPanel_.Detach();
   loop_.SetDialogWindow(nullptr);
   // The program ends with its one window.
   ::PostQuitMessage(0);

@@ -14,6 +14,7 @@
 #include "app/Win32ListInput.h"
 #include "app/Win32MessageLoop.h"
 #include "app/Win32Pause.h"
+#include "app/Win32StatusPanel.h"
 #include "app/Win32UnreadableWindow.h"
 #include "base/Win32GuiHandles.h"
 #include "list/Win32ResultList.h"
@@ -32,7 +33,6 @@ constexpr UINT kDropMessage = WM_APP + 2;
 constexpr UINT kListReleaseMessage = WM_APP + 3;
 // The timer that draws a status text held back within a frame.
 constexpr UINT_PTR kStatusFrameTimer = 2;
-constexpr UINT kStatusFrameMs = 16;
 
 class Win32MainWindow final : public FormView, private DropReceiver {
  public:
@@ -104,8 +104,6 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   bool OnSetCursor(HWND over, int hitTest);
   void OnClose();
   void OnTimer(UINT_PTR id);
-  // Draws the status text held back, and lets the next one draw at once.
-  void DrawHeldStatus();
   void OnDestroy();
   void OnNcDestroy();
   void OnActivate(bool active);
@@ -167,6 +165,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   Win32ResultList list_;
   Win32ListInput listInput_;
   Win32Pause pause_;
+  Win32StatusPanel statusPanel_;
   // Set by WakeUp; a rest of the window's thread ends when it is.
   UniqueKernelHandle wake_{::CreateEventW(nullptr, FALSE, FALSE, nullptr)};
   DropTargetRegistration listView1Drop_;
@@ -177,9 +176,6 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   bool command1Cancel_ = false;
   bool shown_ = false;
   bool unloaded_ = false;
-  // When a status text was last drawn, and whether one waits to be.
-  std::uint64_t statusDrawnAt_ = 0;
-  bool statusHeld_ = false;
 
   Str status2_;  // the second panel's text; no panel while it is empty
   Win32UnreadableWindow unreadableWindow_{*this};

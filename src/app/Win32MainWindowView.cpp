@@ -78,37 +78,7 @@ void Win32MainWindow::RepaintWindow() {
   if (hwnd_ != nullptr) ::RedrawWindow(hwnd_, nullptr, nullptr, kImmediateRepaint | RDW_FRAME);
 }
 
-void Win32MainWindow::SetStatusText(const Str& text) {
-  HWND status = ControlWindow(DesignedControl::StatusBar1);
-  if (status == nullptr) return;
-  // A search writes a text for every folder, hundreds a second; the bar
-  // takes each at once, so that it reads back as written, but draws at most
-  // once a frame: within a frame its drawing is held, and the timer draws
-  // the last text at the frame's end.
-  const std::uint64_t now = ::GetTickCount64();
-  const bool due = now - statusDrawnAt_ >= kStatusFrameMs;
-  if (!due && !statusHeld_) {
-    ::SendMessageW(status, WM_SETREDRAW, FALSE, 0);
-    statusHeld_ = true;
-    ::SetTimer(hwnd_, kStatusFrameTimer, kStatusFrameMs, nullptr);
-  }
-  ::SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
-  if (due) {
-    statusDrawnAt_ = now;
-    if (statusHeld_) DrawHeldStatus();
-  }
-}
-
-void Win32MainWindow::DrawHeldStatus() {
-  statusDrawnAt_ = ::GetTickCount64();
-  if (!statusHeld_) return;
-  statusHeld_ = false;
-  if (hwnd_ != nullptr) ::KillTimer(hwnd_, kStatusFrameTimer);
-  HWND status = ControlWindow(DesignedControl::StatusBar1);
-  if (status == nullptr) return;
-  ::SendMessageW(status, WM_SETREDRAW, TRUE, 0);
-  ::InvalidateRect(status, nullptr, TRUE);
-}
+void Win32MainWindow::SetStatusText(const Str& text) { statusPanel_.Write(ToWide(text)); }
 
 void Win32MainWindow::SetStatusText2(const Str& text) {
   status2_ = text;

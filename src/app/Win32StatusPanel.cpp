@@ -50,14 +50,12 @@ void Win32StatusPanel::Write(std::wstring text) {
   if (statusBar_ == nullptr) return;
   held_ = std::move(text);
   holding_ = true;
-  if (::GetTickCount64() - drawnAt_ >= kFrameMs) {
-    DrawHeld();
-    return;
-  }
-  // The timer keeps running while texts keep coming, and stops at the
-  // first frame that finds nothing held.
-  if (!timerRunning_) timerRunning_ = ::SetTimer(timerOwner_, timerId_, kFrameMs, nullptr) != 0;
-  if (!timerRunning_) DrawHeld();
+  // Within a frame the text waits for the frame's end; the first text after
+  // a quiet spell shows at once and starts the frames, which stop at the
+  // first that finds nothing held.
+  if (timerRunning_) return;
+  DrawHeld();
+  timerRunning_ = ::SetTimer(timerOwner_, timerId_, kFrameMs, nullptr) != 0;
 }
 
 void Win32StatusPanel::OnTimer() {
@@ -71,7 +69,6 @@ void Win32StatusPanel::OnTimer() {
 
 void Win32StatusPanel::DrawHeld() {
   holding_ = false;
-  drawnAt_ = ::GetTickCount64();
   // The bar repaints the panel as it takes the text.
   ::SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(held_.c_str()));
 }

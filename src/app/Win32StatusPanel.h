@@ -7,7 +7,6 @@
 // draws the held text first.
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 
 namespace tarnwick {
@@ -38,7 +37,6 @@ class Win32StatusPanel {
   bool timerRunning_ = false;
   std::wstring held_;
   bool holding_ = false;
-  std::uint64_t drawnAt_ = 0;
 };
 
 }  // namespace tarnwick

@@ -126,7 +126,7 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   static constexpr std::uint64_t kStopCheckMs = 20;
   // Work that keeps the window waiting lets it run this often, so that a
   // click or a close is answered at once as far as the user can tell.
-  static constexpr std::uint64_t kWindowPassMs = 50;
+  static constexpr std::uint64_t kWindowPassMs = 20;
   bool LetWindowRunIfDue();
   void EnableRunControls(bool enabled);
   PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);

@@ -39,9 +39,9 @@ TEST_F(RootFilePhase, TheCounterIsWrittenAsTheWindowRunsAndEndsExact) {
   Search(u"C:\\Many");
   EXPECT_EQ(view.status, u"Complate. All Search 1Files , 5Bytes.");
   EXPECT_EQ(form.ListView1().Count(), kManyFiles + 1);
-  // Every 50 ms of the clock: about every 50 files.
-  EXPECT_GE(passesInPhase, kManyFiles / 60);
-  EXPECT_LE(passesInPhase, kManyFiles / 40);
+  // Every 20 ms of the clock: about every 20 files.
+  EXPECT_GE(passesInPhase, kManyFiles / 25);
+  EXPECT_LE(passesInPhase, kManyFiles / 15);
   ASSERT_FALSE(counters.empty());
   EXPECT_EQ(counters.front(), 1);
   EXPECT_EQ(counters.back(), kManyFiles);

@@ -111,7 +111,7 @@ struct ReadAheadFileSystem::Shared {
     }
     if (job->ahead) aheadBytes += job->bytes;
     if (job->demanded && wait != nullptr) wait->ListingReady();
-    wake.notify_all();
+    WakeIdleWhenLow();
   }
 
   // Gives back what a taken (or abandoned) listing held of the budget.
@@ -120,7 +120,16 @@ struct ReadAheadFileSystem::Shared {
     job.ahead = false;
     --aheadFolders;
     if (job.done) aheadBytes -= job.bytes;
-    wake.notify_all();
+    WakeIdleWhenLow();
+  }
+
+  // A worker goes on listing ahead until the budget is spent; idle ones are
+  // woken only once half of it is free again, all at once. Woken for every
+  // folder taken, they cost the window's thread a wake-up per folder, and
+  // under Wine every wake-up is a trip to the Wine server.
+  void WakeIdleWhenLow() {
+    const bool low = aheadFolders <= kMaxAheadFolders / 2 && aheadBytes <= kMaxAheadBytes / 2;
+    if (idle > 0 && low && !foreseen.empty()) wake.notify_all();
   }
 
   void Demand(const std::shared_ptr<Job>& job) {

@@ -44,7 +44,7 @@ void Win32Pause::OneMillisecond() {
       MeasureSleep();
       return;
     case Way::Sleep:
-      ::Sleep(1);
+      SleepWatched();
       return;
     case Way::HighResolutionTimer:
       if (WaitHighResolution(timer_.get())) return;
@@ -66,6 +66,15 @@ void Win32Pause::MeasureSleep() {
   } else {
     way_ = timer_ ? Way::HighResolutionTimer : Way::RaisedResolutionSleep;
   }
+}
+
+void Win32Pause::SleepWatched() {
+  const double start = CounterMilliseconds();
+  ::Sleep(1);
+  // Where the timer resolution is shared by all programs, the one that had
+  // raised it may have let it go: a run of long sleeps turns to the timer.
+  longSleeps_ = CounterMilliseconds() - start > kExactSleepMs ? longSleeps_ + 1 : 0;
+  if (longSleeps_ >= kTrials) way_ = timer_ ? Way::HighResolutionTimer : Way::RaisedResolutionSleep;
 }
 
 const char* PauseWayName(Win32Pause::Way way) {

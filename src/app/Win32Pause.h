@@ -13,7 +13,8 @@ namespace tarnwick {
 // system serves late); where the timer tick is 15.6 ms it lasts that long,
 // and a high-resolution waitable timer is used instead, or, without one, the
 // timer resolution is raised to 1 ms for the length of the pause. The first
-// few pauses are plain sleeps that measure which case this is.
+// few pauses are plain sleeps that measure which case this is, and a run
+// of long sleeps later turns to the timer.
 class Win32Pause {
  public:
   enum class Way { Measuring, Sleep, HighResolutionTimer, RaisedResolutionSleep };
@@ -28,11 +29,13 @@ class Win32Pause {
   static constexpr double kExactSleepMs = 1.5;
 
   void MeasureSleep();
+  void SleepWatched();
 
   UniqueKernelHandle timer_;
   Way way_ = Way::Measuring;
   std::array<double, kTrials> trialMs_{};
   size_t trials_ = 0;
+  size_t longSleeps_ = 0;
 };
 
 const char* PauseWayName(Win32Pause::Way way);

@@ -107,7 +107,7 @@ TEST_F(Drop, AnswerNoLeavesTheRowsOfTheLastSearch) {
   // Another drop while the question is open is refused from the start.
   FakeDropData other(DroppedFiles::Names({u"C:\\Data\\A"}));
   view.onQuestion = [&] {
-    EXPECT_EQ(DropEffectFor(kDropEffectCopy, form.TakesDrops()), kDropEffectNone);
+    EXPECT_FALSE(form.TakesDrops());
     form.DropFile(other);
   };
   form.DropFile(data);
@@ -141,7 +141,7 @@ TEST_F(Drop, ADropDuringARunIsNeitherReadNorShownAndTheRunGoesOn) {
     // Both arrive while the first subfolder is counted; the source is told
     // from the start that nothing will be dropped.
     view.Post([&] {
-      EXPECT_EQ(DropEffectFor(kDropEffectCopy | kDropEffectMove, form.TakesDrops()), kDropEffectNone);
+      EXPECT_FALSE(form.TakesDrops());
       form.DropFile(files);
       form.DropFile(text);
       dropsDuringRun += form.Busy;
@@ -159,25 +159,27 @@ TEST_F(Drop, ADropDuringARunIsNeitherReadNorShownAndTheRunGoesOn) {
   ExpectIdleButton();
 
   // Afterwards the same drop is welcome and searches its folder.
-  EXPECT_EQ(DropEffectFor(kDropEffectCopy | kDropEffectMove, form.TakesDrops()), kDropEffectCopy);
+  EXPECT_TRUE(form.TakesDrops());
   form.DropFile(files);
   EXPECT_EQ(view.text1, u"D:\\Data\\");
   EXPECT_EQ(view.status, u"Complate. All Search 0Files , 0Bytes.");
 }
 
-TEST(DropEffect, NeverMove) {
+TEST(DropEffect, NeverMoveAndNoneWhileNoDropIsTaken) {
   const struct {
     std::uint32_t allowed;
+    bool takes;
     std::uint32_t answer;
   } cases[] = {
-      {kDropEffectCopy | kDropEffectMove | kDropEffectLink, kDropEffectCopy},
-      {kDropEffectCopy | kDropEffectMove, kDropEffectCopy},
-      {kDropEffectMove | kDropEffectLink, kDropEffectLink},
-      {kDropEffectMove, kDropEffectNone},
-      {kDropEffectNone, kDropEffectNone},
-      {kDropEffectCopy | 0x80000000u, kDropEffectCopy},  // scroll bit
+      {kDropEffectCopy | kDropEffectMove | kDropEffectLink, true, kDropEffectCopy},
+      {kDropEffectCopy | kDropEffectMove, true, kDropEffectCopy},
+      {kDropEffectMove | kDropEffectLink, true, kDropEffectLink},
+      {kDropEffectMove, true, kDropEffectNone},
+      {kDropEffectNone, true, kDropEffectNone},
+      {kDropEffectCopy | 0x80000000u, true, kDropEffectCopy},  // scroll bit
+      {kDropEffectCopy | kDropEffectMove | kDropEffectLink, false, kDropEffectNone},
   };
-  for (const auto& c : cases) EXPECT_EQ(DropEffectFor(c.allowed, true), c.answer) << c.allowed;
+  for (const auto& c : cases) EXPECT_EQ(DropEffectFor(c.allowed, c.takes), c.answer) << c.allowed << c.takes;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ class PumpTimingView final : public FormView {
  public:
   explicit PumpTimingView(FormView& window) : window_(window) {}
   std::vector<double> pumpTimes;
+  std::vector<double> pumpDurations;
   double pumpSeconds = 0;    // spent inside the pumps
   double statusSeconds = 0;  // spent writing status texts
   double pauseSeconds = 0;   // spent in the pauses
@@ -52,7 +53,8 @@ class PumpTimingView final : public FormView {
   void PumpMessages() override {
     pumpTimes.push_back(NowSeconds());
     window_.PumpMessages();
-    pumpSeconds += NowSeconds() - pumpTimes.back();
+    pumpDurations.push_back(NowSeconds() - pumpTimes.back());
+    pumpSeconds += pumpDurations.back();
   }
   void PauseOneMillisecond() override {
     const double start = NowSeconds();

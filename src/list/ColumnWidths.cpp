@@ -1,6 +1,7 @@
 #include "list/ColumnWidths.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -8,45 +9,57 @@ namespace tarnwick {
 
 namespace {
 
-// How a row ranks for the column: the longer its text may be, the higher.
-double Rank(const ListModel& rows, int position, int column) {
-  if (column == 0) {
-    const Str text = rows.CellText(position, 0);
-    size_t length = text.size();
-    for (const char16_t c : text) length += c >= 0x0300 ? 1 : 0;
-    return static_cast<double>(length);
-  }
-  const RowFacts& facts = rows.Facts(position);
+// How a row ranks for the name column: the longer its text may be, the
+// higher.
+double NameRank(StrView text) {
+  size_t length = text.size();
+  for (const char16_t c : text) length += c >= 0x0300 ? 1 : 0;
+  return static_cast<double>(length);
+}
+
+double NumberRank(const RowFacts& facts, int column) {
   return column == kSubFiles ? facts.files : column == kSubFolders ? facts.folders : facts.size;
 }
 
-// The positions of the `kept` rows that rank highest for the column, in one
-// pass that keeps only the best so far: most rows are passed over with one
-// comparison, which matters when a list of 100,000 rows is fitted at the
-// end of a search.
-std::vector<int> HighestRanked(const ListModel& rows, int column, size_t kept) {
-  std::vector<std::pair<double, int>> best;  // a row's rank, its position; highest first
-  best.reserve(kept + 1);
-  for (int i = 1; i <= rows.Count() && kept > 0; ++i) {
-    const double rank = Rank(rows, i, column);
-    if (best.size() == kept && !(rank > best.back().first)) continue;
-    const auto at = std::upper_bound(best.begin(), best.end(), rank,
-                                     [](double value, const std::pair<double, int>& row) { return value > row.first; });
-    best.insert(at, {rank, i});
-    if (best.size() > kept) best.pop_back();
+// The `kept` rows that rank highest so far, highest first. Most rows are
+// passed over with one comparison, which matters when a list of 100,000
+// rows is fitted at the end of a search. Of rows that rank alike the
+// earliest added are kept, whatever order the list shows.
+class HighestRanked {
+ public:
+  explicit HighestRanked(size_t kept) : kept_(kept) { best_.reserve(kept + 1); }
+
+  void Offer(double rank, std::uint32_t row) {
+    if (kept_ == 0 || (best_.size() == kept_ && !(rank > best_.back().first))) return;
+    const auto at = std::upper_bound(best_.begin(), best_.end(), rank,
+                                     [](double value, const std::pair<double, std::uint32_t>& r) { return value > r.first; });
+    best_.insert(at, {rank, row});
+    if (best_.size() > kept_) best_.pop_back();
   }
-  std::vector<int> positions;
-  for (const auto& row : best) positions.push_back(row.second);
-  return positions;
-}
+
+  int WidestText(const ListModel& rows, int column, const std::function<int(StrView)>& measure) const {
+    int widest = 0;
+    for (const auto& r : best_) widest = std::max(widest, measure(rows.CellTextOfRow(r.second, column)));
+    return widest;
+  }
+
+ private:
+  size_t kept_;
+  std::vector<std::pair<double, std::uint32_t>> best_;  // a row's rank, its number
+};
 
 }  // namespace
 
-int WidestColumnText(const ListModel& rows, int column, const std::function<int(StrView)>& measure) {
-  int widest = 0;
-  for (const int position : HighestRanked(rows, column, column == 0 ? kMeasuredNames : kMeasuredNumbers)) {
-    widest = std::max(widest, measure(rows.CellText(position, column)));
-  }
+ColumnPixels WidestColumnTexts(const ListModel& rows, bool names, const std::function<int(StrView)>& measure) {
+  HighestRanked name(names ? kMeasuredNames : 0);
+  std::vector<HighestRanked> numbers(kVisibleColumns, HighestRanked(kMeasuredNumbers));
+  rows.ForEachRow([&](std::uint32_t row, const RowFacts& facts) {
+    if (names) name.Offer(NameRank(rows.TextOfRow(row)), row);
+    for (int k = 1; k < kVisibleColumns; ++k) numbers[k].Offer(NumberRank(facts, k), row);
+  });
+  ColumnPixels widest{};
+  widest[0] = name.WidestText(rows, 0, measure);
+  for (int k = 1; k < kVisibleColumns; ++k) widest[k] = numbers[k].WidestText(rows, k, measure);
   return widest;
 }
 

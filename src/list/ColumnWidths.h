@@ -16,17 +16,18 @@ namespace tarnwick {
 inline constexpr int kVisibleColumns = 5;
 using ColumnPixels = std::array<int, kVisibleColumns>;
 
-// The width in pixels of the widest text of visible column `column` (0 the
-// name, 1 to 4 the numbers), as `measure` gives it; 0 with no rows. Only
-// the longest texts are measured, so that a list of 100,000 rows costs a
-// few hundred measurements: the texts of the kMeasuredNumbers largest
-// numbers (a larger number never has a shorter text, and digits are of one
-// width in the fonts of lists), and the kMeasuredNames longest names, a
-// character beyond Latin counting twice (such glyphs are about twice as
-// wide).
+// The width in pixels of the widest text of each visible column (0 the
+// name, only when `names`; 1 to 4 the numbers), as `measure` gives it; 0
+// with no rows. Only the longest texts are measured, so that a list of
+// 100,000 rows costs a few hundred measurements: the texts of the
+// kMeasuredNumbers largest numbers (a larger number never has a shorter
+// text, and digits are of one width in the fonts of lists), and the
+// kMeasuredNames longest names, a character beyond Latin counting twice
+// (such glyphs are about twice as wide). The rows are read in one walk for
+// all the columns.
 inline constexpr size_t kMeasuredNumbers = 8;
 inline constexpr size_t kMeasuredNames = 256;
-int WidestColumnText(const ListModel& rows, int column, const std::function<int(StrView)>& measure);
+ColumnPixels WidestColumnTexts(const ListModel& rows, bool names, const std::function<int(StrView)>& measure);
 
 // The widths, from the design widths and the widest texts (margins
 // included), for a list `listWidth` pixels wide inside its frame.

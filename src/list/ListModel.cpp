@@ -28,10 +28,13 @@ int ListModel::AppendRow(RowFacts facts) {
   return Count();
 }
 
+StrView ListModel::TextOf(const StoredRow& r) { return r.fullPath ? StrView(r.facts.path) : BareName(r.facts.path); }
+
+
 void ListModel::AppendTextOf(std::uint32_t row, int k, Str& out) const {
   const StoredRow& r = rows_[row];
   if (k == 0) {
-    out += r.fullPath ? StrView(r.facts.path) : BareName(r.facts.path);
+    out += TextOf(r);
   } else if (k == kSubSimpleSize) {
     if (r.unit >= 0) out += SimpleSizeText(r.facts.size, r.unit, separators_.decimal);
   } else if (k == kSubCompositeKey) {
@@ -55,6 +58,13 @@ Str ListModel::CellText(int position, int k) const {
   if (k < 0 || k > kSubItemCount) throw std::out_of_range("sub-item");
   Str text;
   AppendTextOf(IndexAt(position), k, text);
+  return text;
+}
+
+Str ListModel::CellTextOfRow(std::uint32_t row, int k) const {
+  if (row >= rows_.size() || k < 0 || k > kSubItemCount) throw std::out_of_range("row or sub-item");
+  Str text;
+  AppendTextOf(row, k, text);
   return text;
 }
 

@@ -94,6 +94,17 @@ class ListModel {
   Str CellText(int position, int k) const;
   // Sub-item k (1..11).
   Str SubItem(int position, int k) const;
+  // Every row once, in the order the rows were added rather than shown:
+  // the walk over a long list that looks nothing up. `visit` gets the row's
+  // number, for the two readers below, and its facts.
+  template <class Visit>
+  void ForEachRow(Visit&& visit) const {
+    for (std::uint32_t row = 0; row < rows_.size(); ++row) visit(row, rows_[row].facts);
+  }
+  // The text (k 0) of a row numbered as ForEachRow numbers them, in place.
+  StrView TextOfRow(std::uint32_t row) const { return TextOf(rows_.at(row)); }
+  // The text or sub-item k of a row numbered as ForEachRow numbers them.
+  Str CellTextOfRow(std::uint32_t row, int k) const;
   // What the search knew of the row's entry.
   const RowFacts& Facts(int position) const { return rows_[IndexAt(position)].facts; }
   std::int32_t Icon(int position) const { return rows_[IndexAt(position)].facts.kind; }
@@ -160,6 +171,7 @@ class ListModel {
   }
   [[noreturn]] static void ThrowBadPosition();
   int PositionOf(std::uint32_t row) const { return static_cast<int>(order_.PositionOf(row)) + 1; }
+  static StrView TextOf(const StoredRow& r);
   void AppendTextOf(std::uint32_t row, int k, Str& out) const;
 
   // Sorting (ListSorting.cpp).

@@ -20,6 +20,37 @@ void CopyTruncated(const Str& text, wchar_t* buffer, int capacity) {
   buffer[count] = L'\0';
 }
 
+// Measures texts as the list view measures them for LVM_GETSTRINGWIDTH, in
+// its font on a DC of the list, but on one DC for all of them: the message
+// takes and gives back a DC for every text, and fitting the name column of
+// a long list measures hundreds.
+class ListTextMeter {
+ public:
+  explicit ListTextMeter(HWND list) : list_(list), dc_(::GetDC(list)) {
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0));
+    if (dc_ != nullptr && font != nullptr) previousFont_ = ::SelectObject(dc_, font);
+  }
+  ~ListTextMeter() {
+    if (dc_ == nullptr) return;
+    if (previousFont_ != nullptr) ::SelectObject(dc_, previousFont_);
+    ::ReleaseDC(list_, dc_);
+  }
+  ListTextMeter(const ListTextMeter&) = delete;
+  ListTextMeter& operator=(const ListTextMeter&) = delete;
+
+  int Width(StrView text) const {
+    const std::wstring wide = ToWide(text);
+    if (previousFont_ == nullptr) return ListView_GetStringWidth(list_, wide.c_str());
+    SIZE size{};
+    return ::GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size) ? size.cx : 0;
+  }
+
+ private:
+  HWND list_;
+  HDC dc_;
+  HGDIOBJ previousFont_ = nullptr;  // set once the list's font is selected
+};
+
 }  // namespace
 
 void Win32ResultList::Attach(HWND listView, ListModel& model, HWND owner, UINT syncMessage, UINT_PTR flushTimer) {
@@ -122,14 +153,14 @@ void Win32ResultList::FitColumns(bool fullPath) {
   // holds the row's picture.
   const int margin = ScaleForDpi(14, kDefaultDpi, dpi_);
   const int picture = ::GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi_)) + margin;
-  const auto measure = [this](StrView text) {
-    return ListView_GetStringWidth(list_, ToWide(text).c_str());
-  };
+  const ListTextMeter meter(list_);
+  const auto measure = [&meter](StrView text) { return meter.Width(text); };
   widest_ = {};
   if (model_->Count() > 0) {
     // Bare names never widen their column; only paths ask for more room.
-    if (fullPath) widest_[0] = WidestColumnText(*model_, 0, measure) + margin + picture;
-    for (int k = 1; k < kVisibleColumns; ++k) widest_[k] = WidestColumnText(*model_, k, measure) + margin;
+    widest_ = WidestColumnTexts(*model_, fullPath, measure);
+    if (fullPath) widest_[0] += margin + picture;
+    for (int k = 1; k < kVisibleColumns; ++k) widest_[k] += margin;
   }
   LayoutColumns();
 }

@@ -36,11 +36,11 @@ TEST(ColumnWidths, OnlyTheLongestTextsAreMeasured) {
     measured.emplace_back(text);
     return static_cast<int>(text.size());
   };
-  EXPECT_EQ(WidestColumnText(rows, kSubSize, measure), 7);  // 300,000 and others of 7 characters
-  EXPECT_EQ(measured.size(), kMeasuredNumbers);
+  EXPECT_EQ(WidestColumnTexts(rows, false, measure)[kSubSize], 7);  // 300,000 and others of 7 characters
+  EXPECT_EQ(measured.size(), static_cast<size_t>(kVisibleColumns - 1) * kMeasuredNumbers);
   measured.clear();
-  EXPECT_EQ(WidestColumnText(rows, 0, measure), 300);
-  EXPECT_EQ(measured.size(), kMeasuredNames);
+  EXPECT_EQ(WidestColumnTexts(rows, true, measure)[0], 300);
+  EXPECT_EQ(measured.size(), kMeasuredNames + static_cast<size_t>(kVisibleColumns - 1) * kMeasuredNumbers);
 }
 
 }  // namespace

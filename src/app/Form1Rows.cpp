@@ -24,10 +24,7 @@ void Form1::ReDraw() {
   // SetSimpleSize for every row. Nothing lets the window run meanwhile, so
   // the unit and the name form are read once, not once per row: on a list
   // of 100,000 rows that is the difference between a blink and a stall.
-  const int unit = view_.SelectedUnit();
-  const bool fullPath = view_.FullPathChecked();
-  const int n = list_.Count();
-  for (int i = 1; i <= n; ++i) list_.Render(i, unit, fullPath);
+  list_.RenderAll(view_.SelectedUnit(), view_.FullPathChecked());
   // New texts may be wider or narrower than the columns.
   view_.FitListColumns();
 }

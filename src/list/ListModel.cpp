@@ -80,14 +80,25 @@ void ListModel::SetOverlay(int position, std::int32_t overlay) {
   if (observer_ != nullptr) observer_->RowChanged(position);
 }
 
-void ListModel::Render(int position, int selectedUnit, bool fullPath) {
-  StoredRow& r = rows_[IndexAt(position)];
+bool ListModel::RenderRow(StoredRow& r, int selectedUnit, bool fullPath) {
   // Units past the last button show as its unit, as the buttons are read.
   const auto unit = static_cast<std::int8_t>(selectedUnit == 0 || selectedUnit == 1 ? selectedUnit : 2);
-  if (r.unit == unit && r.fullPath == fullPath) return;
+  if (r.unit == unit && r.fullPath == fullPath) return false;
   r.unit = unit;
   r.fullPath = fullPath;
-  if (observer_ != nullptr) observer_->RowChanged(position);
+  return true;
+}
+
+void ListModel::Render(int position, int selectedUnit, bool fullPath) {
+  if (RenderRow(rows_[IndexAt(position)], selectedUnit, fullPath) && observer_ != nullptr) {
+    observer_->RowChanged(position);
+  }
+}
+
+void ListModel::RenderAll(int selectedUnit, bool fullPath) {
+  bool changed = false;
+  for (StoredRow& r : rows_) changed = RenderRow(r, selectedUnit, fullPath) || changed;
+  if (changed && observer_ != nullptr) observer_->RowsChanged();
 }
 
 int ListModel::Selected() const {

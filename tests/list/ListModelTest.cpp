@@ -74,6 +74,7 @@ class MirrorView : public ListObserver {
   explicit MirrorView(const ListModel& list) : list_(list) {}
   std::vector<Str> texts;
   int moves = 0;
+  int refills = 0;
 
   void RowsCleared() override { texts.clear(); }
   void RowAppended(int position) override {
@@ -81,6 +82,7 @@ class MirrorView : public ListObserver {
   }
   void RowChanged(int position) override { texts[static_cast<size_t>(position - 1)] = list_.Row(position).text; }
   void RowsReordered() override {
+    ++refills;
     texts.clear();
     for (int i = 1; i <= list_.Count(); ++i) texts.push_back(list_.Row(i).text);
   }
@@ -109,6 +111,25 @@ TEST(ListModelObserver, OneRowPlacedIsReportedAsAMove) {
   std::vector<Str> expected;
   for (int i = 1; i <= list.Count(); ++i) expected.push_back(list.Row(i).text);
   EXPECT_EQ(view.texts, expected);
+}
+
+TEST(ListModelObserver, RenderingEveryRowTellsTheViewOnceAndOnlyOfAChange) {
+  ListModel list;
+  MirrorView view(list);
+  list.SetObserver(&view);
+  for (const auto& [name, size] : {std::pair<Str, double>{u"a", 5}, {u"b", 1}, {u"c", 3}}) {
+    AddSorted(list, u"C:\\r\\" + name + u"\\", size);
+  }
+  list.RenderAll(1, false);
+  const int refills = view.refills;
+  list.RenderAll(1, false);  // as they are
+  EXPECT_EQ(view.refills, refills);
+  list.RenderAll(2, true);
+  EXPECT_EQ(view.refills, refills + 1);
+  std::vector<Str> expected;
+  for (int i = 1; i <= list.Count(); ++i) expected.push_back(list.Row(i).text);
+  EXPECT_EQ(view.texts, expected);
+  EXPECT_EQ(expected[0], u"C:\\r\\b\\");  // full paths now
 }
 
 // The order key texts are to have, as text: an empty key first; the

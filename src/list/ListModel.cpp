@@ -30,7 +30,6 @@ int ListModel::AppendRow(RowFacts facts) {
 
 StrView ListModel::TextOf(const StoredRow& r) { return r.fullPath ? StrView(r.facts.path) : BareName(r.facts.path); }
 
-
 void ListModel::AppendTextOf(std::uint32_t row, int k, Str& out) const {
   const StoredRow& r = rows_[row];
   if (k == 0) {

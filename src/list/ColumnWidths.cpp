@@ -17,7 +17,7 @@ double NameRank(StrView text) {
   return static_cast<double>(length);
 }
 
-double NumberRank(const RowFacts& facts, int column) {
+double NumberRank(const RowFactsView& facts, int column) {
   return column == kSubFiles ? facts.files : column == kSubFolders ? facts.folders : facts.size;
 }
 
@@ -53,7 +53,7 @@ class HighestRanked {
 ColumnPixels WidestColumnTexts(const ListModel& rows, bool names, const std::function<int(StrView)>& measure) {
   HighestRanked name(names ? kMeasuredNames : 0);
   std::vector<HighestRanked> numbers(kVisibleColumns, HighestRanked(kMeasuredNumbers));
-  rows.ForEachRow([&](std::uint32_t row, const RowFacts& facts) {
+  rows.ForEachRow([&](std::uint32_t row, const RowFactsView& facts) {
     if (names) name.Offer(NameRank(rows.TextOfRow(row)), row);
     for (int k = 1; k < kVisibleColumns; ++k) numbers[k].Offer(NumberRank(facts, k), row);
   });

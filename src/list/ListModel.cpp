@@ -8,6 +8,7 @@ void ListModel::ThrowBadPosition() { throw std::out_of_range("list position"); }
 
 void ListModel::Clear() {
   rows_.clear();
+  paths_.Clear();
   order_.Clear();
   displaced_.clear();
   isDisplaced_.clear();
@@ -19,7 +20,7 @@ void ListModel::Clear() {
 
 int ListModel::AppendRow(RowFacts facts) {
   const auto row = static_cast<std::uint32_t>(rows_.size());
-  rows_.push_back(StoredRow{std::move(facts)});
+  rows_.push_back(StoredRow{RowFactsView{paths_.Add(facts.path), facts.size, facts.files, facts.folders, facts.kind}});
   isDisplaced_.push_back(false);
   order_.PushBack(row);
   // Its empty key may stand out of order.

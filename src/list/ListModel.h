@@ -24,6 +24,7 @@
 #include "list/ResultColumns.h"
 #include "list/ResultRows.h"
 #include "list/RowOrder.h"
+#include "list/TextPool.h"
 #include "list/TextOrder.h"
 
 namespace tarnwick {
@@ -108,8 +109,6 @@ class ListModel {
   StrView TextOfRow(std::uint32_t row) const { return TextOf(rows_.at(row)); }
   // The text or sub-item k of a row numbered as ForEachRow numbers them.
   Str CellTextOfRow(std::uint32_t row, int k) const;
-  // What the search knew of the row's entry.
-  const RowFacts& Facts(int position) const { return rows_[IndexAt(position)].facts; }
   std::int32_t Icon(int position) const { return rows_[IndexAt(position)].facts.kind; }
   std::int32_t Overlay(int position) const { return rows_[IndexAt(position)].overlay; }
   // The overlay picture of a row (0: none). Never compared, so it never
@@ -156,7 +155,7 @@ class ListModel {
 
  private:
   struct StoredRow {
-    RowFacts facts;
+    RowFactsView facts;  // the path kept in paths_
     std::int32_t overlay = 0;
     std::int8_t unit = -1;  // as last rendered; -1: never, sub-item 1 is empty
     bool fullPath = true;   // the text is the path, else the bare name
@@ -201,6 +200,7 @@ class ListModel {
   // A deque: growing it never copies the rows, so a list of many rows never
   // holds two copies of them at once.
   std::deque<StoredRow> rows_;  // in the order appended
+  TextPool paths_;              // the rows' paths, given back all at once by Clear
   RowOrder order_;              // display position - 1 -> index into rows_
   std::int64_t selectedRow_ = -1;  // index into rows_
   ListObserver* observer_ = nullptr;

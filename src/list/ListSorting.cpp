@@ -20,7 +20,7 @@ namespace {
 int Sign(int c) { return (c > 0) - (c < 0); }
 
 // The value of padded sub-item k (5, 8 or 9): the number its text holds.
-bool PaddedValue(const RowFacts& facts, int k, double& value) {
+bool PaddedValue(const RowFactsView& facts, int k, double& value) {
   const double raw = k == kSubPaddedSize     ? facts.size
                      : k == kSubPaddedFiles  ? facts.files
                      : k == kSubPaddedFolders ? facts.folders
@@ -68,7 +68,7 @@ bool ListModel::BuildSortKeys() {
 
 void ListModel::AppendKeyText(std::uint32_t row, Str& out) const {
   if (row >= keyed_) return;
-  const RowFacts& facts = rows_[row].facts;
+  const RowFactsView& facts = rows_[row].facts;
   out += DecimalText((1 - 2 * keyOrder_) * facts.kind + 5);
   AppendTextOf(row, keyColumn_, out);
 }
@@ -76,7 +76,7 @@ void ListModel::AppendKeyText(std::uint32_t row, Str& out) const {
 ListModel::RowKey ListModel::KeyOf(std::uint32_t row, Str& scratch) const {
   RowKey key;
   if (row >= keyed_) return key;
-  const RowFacts& facts = rows_[row].facts;
+  const RowFactsView& facts = rows_[row].facts;
   key.keyed = true;
   key.prefix = (1 - 2 * keyOrder_) * facts.kind + 5;
   key.numeric = PaddedValue(facts, keyColumn_, key.number);

@@ -26,7 +26,7 @@ StrView BareName(StrView st) {
   return slash == StrView::npos ? st : st.substr(slash + 1);
 }
 
-void AppendFactText(const RowFacts& facts, int k, StrView thousands, Str& out) {
+void AppendFactText(const RowFactsView& facts, int k, StrView thousands, Str& out) {
   switch (k) {
     case kSubSize:
       out += GroupedNumber(facts.size, thousands);

@@ -21,13 +21,22 @@ struct RowFacts {
   std::int32_t kind = 0;
 };
 
+// The same facts as a row keeps them, its path read where it is stored.
+struct RowFactsView {
+  StrView path;
+  double size = 0;
+  double files = 0;
+  double folders = 0;
+  std::int32_t kind = 0;
+};
+
 // The last component of a row's path. Only a trailing backslash is dropped,
 // so that a path given without one does not lose the last letter of its name.
 StrView BareName(StrView st);
 
 // Appends the text of sub-item k (2 to 10) of a row made from `facts`:
 // sizes, counts, their padded forms, name, path, kind. Nothing for others.
-void AppendFactText(const RowFacts& facts, int k, StrView thousands, Str& out);
+void AppendFactText(const RowFactsView& facts, int k, StrView thousands, Str& out);
 
 // Sub-item 1: the size the padded sub-item 5 shows, in the unit of the
 // selected button (0 GB, 1 MB, 2 KB), cut down to one decimal place.

@@ -103,7 +103,8 @@ class ListModel {
   // number, for the two readers below, and its facts.
   template <class Visit>
   void ForEachRow(Visit&& visit) const {
-    for (std::uint32_t row = 0; row < rows_.size(); ++row) visit(row, rows_[row].facts);
+    std::uint32_t row = 0;
+    for (const StoredRow& r : rows_) visit(row++, r.facts);
   }
   // The text (k 0) of a row numbered as ForEachRow numbers them, in place.
   StrView TextOfRow(std::uint32_t row) const { return TextOf(rows_.at(row)); }

@@ -13,22 +13,17 @@ namespace tarnwick {
 // and 4 the counts as plain numbers, 5, 8 and 9 size and counts padded to
 // thirty digits, 6 the bare name (the path's last component), 7 the path, 10
 // the kind as a number. The kind is the row's small icon too.
-struct RowFacts {
-  Str path;
+template <class Path>
+struct BasicRowFacts {
+  Path path;
   double size = 0;
   double files = 0;
   double folders = 0;
   std::int32_t kind = 0;
 };
-
+using RowFacts = BasicRowFacts<Str>;
 // The same facts as a row keeps them, its path read where it is stored.
-struct RowFactsView {
-  StrView path;
-  double size = 0;
-  double files = 0;
-  double folders = 0;
-  std::int32_t kind = 0;
-};
+using RowFactsView = BasicRowFacts<StrView>;
 
 // The last component of a row's path. Only a trailing backslash is dropped,
 // so that a path given without one does not lose the last letter of its name.

@@ -75,7 +75,12 @@ void Win32MainWindow::Repaint(Control control) {
 
 void Win32MainWindow::RepaintWindow() {
   list_.Flush();
-  if (hwnd_ != nullptr) ::RedrawWindow(hwnd_, nullptr, nullptr, kImmediateRepaint | RDW_FRAME);
+  // Every control that changed has marked itself for painting; painting
+  // those now, and leaving alone what already shows as it is, brings the
+  // whole window up to date at once. Drawing every control afresh would
+  // redraw a long list just before a search clears it, holding the window
+  // for 20-40 ms under Wine.
+  if (hwnd_ != nullptr) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void Win32MainWindow::SetStatusText(const Str& text) { statusPanel_.Write(ToWide(text)); }

@@ -12,6 +12,11 @@
 namespace tarnwick::testing {
 namespace {
 
+LRESULT CALLBACK CountPaints(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR counter) {
+  if (m == WM_PAINT) ++*reinterpret_cast<int*>(counter);
+  return ::DefSubclassProc(w, m, wp, lp);
+}
+
 TEST_F(MainWindowTest, Text1CaptionAndEnabledStates) {
   window->SetText1(u"\"Z:\\tmp\\日本語 フォルダ\\\"");
   EXPECT_EQ(TextOf(Get(DesignedControl::Text1)), u"\"Z:\\tmp\\日本語 フォルダ\\\"");
@@ -43,7 +48,18 @@ TEST_F(MainWindowTest, Text1CaptionAndEnabledStates) {
     EXPECT_TRUE(::IsWindowEnabled(Get(designed)));
   }
   window->Repaint(Control::Command1);
+
+  // The window's repaint draws at once what changed, and leaves alone what
+  // already shows as it is (a list that a search is about to clear).
+  ::RedrawWindow(Main(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  int listPaints = 0;
+  HWND list = Get(DesignedControl::ListView1);
+  ASSERT_TRUE(::SetWindowSubclass(list, CountPaints, 1, reinterpret_cast<DWORD_PTR>(&listPaints)));
+  window->SetEnabled(Control::Text1, false);
   window->RepaintWindow();
+  EXPECT_FALSE(::GetUpdateRect(Get(DesignedControl::Text1), nullptr, FALSE));
+  EXPECT_EQ(listPaints, 0);
+  ::RemoveWindowSubclass(list, CountPaints, 1);
 }
 
 TEST_F(MainWindowTest, StatusTextIsTheFirstPanel) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Tarnwick if needed and starts it under Wine:
+# Installs what running Tarnwick needs, builds it if needed and starts it
+# under Wine:
 #
 #   scripts/run.sh [folder]
 #
@@ -17,7 +18,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 mkdir -p "$here/build"
 # The build's own output goes to the log; its step lines are shown here.
-if ! "$here/scripts/setup.sh" 2>&1 | tee "$here/build/run-setup.log" | { grep --line-buffered '^setup: ' || true; }; then
+if ! "$here/scripts/setup.sh" run 2>&1 | tee "$here/build/run-setup.log" | { grep --line-buffered '^setup: ' || true; }; then
   tail -n 30 "$here/build/run-setup.log" >&2
   echo "run: setup or build failed (log: build/run-setup.log)" >&2
   exit 1
@@ -40,8 +41,8 @@ fi
 words=()
 [ -n "$text" ] && read -r -a words <<<"$text"
 
-exe="$here/build/win/src/app/tarnwick.exe"
-probe="$here/build/win/tools/tarnwick_probe.exe"
+exe="$here/build/app/src/app/tarnwick.exe"
+probe="$here/build/app/tools/tarnwick_probe.exe"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "run: starting the program under Wine on $DISPLAY"

@@ -32,9 +32,9 @@ refresh_package_index() {
   if ! apt-get update -qq >"$log" 2>&1; then
     # "W: Failed to fetch <address>/dists/<suite>/<component>/<list>  <why>":
     # the list by its suite and component, and apt's reason.
-    sed -nE 's#^[WE]: Failed to fetch [^ ]*/dists/([^ ]*) +(.*)$#\1: \2#p' "$log" | sed -E 's/ *\[IP:[^]]*\]//' |
+    sed -nE 's#^[WE]: Failed to fetch [^ ]*/dists/([^ ]*) +(.*)$#\1 (\2)#p' "$log" | sed -E 's/ *\[IP:[^]]*\]//' |
       while IFS= read -r failed; do
-        echo "$who: the package index $failed could not be refreshed; going on with what apt has"
+        echo "$who: could not refresh the package index $failed; going on with what apt has"
       done
     grep -q 'Failed to fetch' "$log" ||
       echo "$who: apt-get update failed ($(grep -E '^E:' "$log" | head -1)); going on with what apt has"
@@ -47,7 +47,7 @@ refresh_package_index() {
 why_not_installable() {
   local out reason
   out=$(apt-get install -s -y --no-install-recommends "$1" 2>&1) && return 1
-  reason=$(echo "$out" | grep -E 'Depends:|^E:' | sed -E 's/^ +//' | head -2 | paste -sd ';' - || true)
+  reason=$({ echo "$out" | grep -m1 'Depends:'; echo "$out" | grep -m1 '^E:'; } | sed -E 's/^ +//' | paste -sd ';' - || true)
   echo "${reason:-apt-get install failed}"
 }
 

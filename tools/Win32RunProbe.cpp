@@ -37,27 +37,21 @@ HWND ChildOfClass(HWND parent, const wchar_t* className) {
   return ::FindWindowExW(parent, nullptr, className, nullptr);
 }
 
+// An enumeration callback, not a lambda: 32-bit Windows calls it __stdcall.
+BOOL CALLBACK KeepVisibleDialog(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  ::GetClassNameW(window, name, 16);
+  if (std::wstring(name) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 HWND FindMessageBox(HWND owner) {
-  struct Search {
-    HWND owner;
-    HWND found;
-  } search{owner, nullptr};
+  HWND found = nullptr;
   DWORD process = 0;
-  const DWORD thread = ::GetWindowThreadProcessId(owner, &process);
-  ::EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        wchar_t name[16] = {};
-        ::GetClassNameW(window, name, 16);
-        if (std::wstring(name) == L"#32770" && ::IsWindowVisible(window)) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  ::EnumThreadWindows(::GetWindowThreadProcessId(owner, &process), KeepVisibleDialog,
+                      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 bool StartsWith(const std::wstring& text, const char16_t* prefix) { return text.rfind(ToWide(prefix), 0) == 0; }

@@ -88,19 +88,19 @@ PopupMenuAnswerer::~PopupMenuAnswerer() {
   current_ = nullptr;
 }
 
+// An enumeration callback, not a lambda: 32-bit Windows calls it __stdcall.
+static BOOL CALLBACK KeepOpenMenu(HWND window, LPARAM found) {
+  wchar_t className[64] = {};
+  ::GetClassNameW(window, className, 64);
+  if (std::wstring(className) != L"#32768" || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 void CALLBACK PopupMenuAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
   if (current_ == nullptr) return;
   HWND open = nullptr;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t className[64] = {};
-        ::GetClassNameW(window, className, 64);
-        if (std::wstring(className) != L"#32768" || !::IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&open));
+  ::EnumThreadWindows(::GetCurrentThreadId(), KeepOpenMenu, reinterpret_cast<LPARAM>(&open));
   // A menu answered already waits for its keys; once it has closed, the
   // next menu may come in the same window.
   if (open == current_->answered_) return;

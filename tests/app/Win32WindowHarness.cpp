@@ -73,33 +73,32 @@ MessageBoxAnswerer::~MessageBoxAnswerer() {
 
 void CALLBACK MessageBoxAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
   if (current_ == nullptr) return;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM) -> BOOL {
-        wchar_t className[64] = {};
-        ::GetClassNameW(window, className, 64);
-        if (std::wstring(className) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
-        SeenBox box;
-        box.caption = TextOf(window);
-        wchar_t text[1024] = {};
-        ::GetDlgItemTextW(window, 0xFFFF, text, 1024);
-        box.text = FromWide(text);
-        box.owner = ::GetWindow(window, GW_OWNER);
-        for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-          ::GetClassNameW(child, className, 64);
-          const LONG_PTR style = ::GetWindowLongPtrW(child, GWL_STYLE);
-          if (!::IsWindowVisible(child)) continue;
-          if (std::wstring(className) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
-              ::SendMessageW(child, STM_GETICON, 0, 0) != 0) {
-            box.hasIcon = true;
-          }
-          if (std::wstring(className) == L"Button") box.buttons.push_back(::GetDlgCtrlID(child));
-        }
-        current_->seen_.push_back(box);
-        ::SendMessageW(::GetDlgItem(window, current_->button_), BM_CLICK, 0, 0);
-        return FALSE;
-      },
-      0);
+  ::EnumThreadWindows(::GetCurrentThreadId(), &MessageBoxAnswerer::AnswerIfMessageBox, 0);
+}
+
+BOOL CALLBACK MessageBoxAnswerer::AnswerIfMessageBox(HWND window, LPARAM) {
+  wchar_t className[64] = {};
+  ::GetClassNameW(window, className, 64);
+  if (std::wstring(className) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+  SeenBox box;
+  box.caption = TextOf(window);
+  wchar_t text[1024] = {};
+  ::GetDlgItemTextW(window, 0xFFFF, text, 1024);
+  box.text = FromWide(text);
+  box.owner = ::GetWindow(window, GW_OWNER);
+  for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    ::GetClassNameW(child, className, 64);
+    const LONG_PTR style = ::GetWindowLongPtrW(child, GWL_STYLE);
+    if (!::IsWindowVisible(child)) continue;
+    if (std::wstring(className) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
+        ::SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+      box.hasIcon = true;
+    }
+    if (std::wstring(className) == L"Button") box.buttons.push_back(::GetDlgCtrlID(child));
+  }
+  current_->seen_.push_back(box);
+  ::SendMessageW(::GetDlgItem(window, current_->button_), BM_CLICK, 0, 0);
+  return FALSE;
 }
 
 }  // namespace tarnwick::testing

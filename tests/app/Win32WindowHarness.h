@@ -103,6 +103,8 @@ class MessageBoxAnswerer {
 
  private:
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  // A named callback, not a lambda: 32-bit Windows calls it __stdcall.
+  static BOOL CALLBACK AnswerIfMessageBox(HWND window, LPARAM);
   static MessageBoxAnswerer* current_;
   UINT_PTR timer_ = 0;
   int button_;

@@ -48,19 +48,22 @@ class PickerDriver {
  private:
   static HWND FindPicker() {
     HWND found = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM out) -> BOOL {
-          wchar_t cls[16] = {};
-          ::GetClassNameW(hwnd, cls, 16);
-          if (std::wstring(cls) == L"#32770" && ::IsWindowVisible(hwnd)) {
-            *reinterpret_cast<HWND*>(out) = hwnd;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), KeepPicker, reinterpret_cast<LPARAM>(&found));
     return found;
+  }
+  // Enumeration callbacks, not lambdas: 32-bit Windows calls them __stdcall.
+  static BOOL CALLBACK KeepPicker(HWND hwnd, LPARAM out) {
+    wchar_t cls[16] = {};
+    ::GetClassNameW(hwnd, cls, 16);
+    if (std::wstring(cls) != L"#32770" || !::IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = hwnd;
+    return FALSE;
+  }
+  static BOOL CALLBACK AddChildText(HWND child, LPARAM texts) {
+    wchar_t text[256] = {};
+    ::GetWindowTextW(child, text, 256);
+    *reinterpret_cast<std::wstring*>(texts) += std::wstring(text) + L"\n";
+    return TRUE;
   }
 
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -71,15 +74,7 @@ class PickerDriver {
     self->answered_ = true;
     ::KillTimer(nullptr, self->timer_);
     self->timer_ = 0;
-    ::EnumChildWindows(
-        picker,
-        [](HWND child, LPARAM texts) -> BOOL {
-          wchar_t text[256] = {};
-          ::GetWindowTextW(child, text, 256);
-          *reinterpret_cast<std::wstring*>(texts) += std::wstring(text) + L"\n";
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&self->texts_));
+    ::EnumChildWindows(picker, AddChildText, reinterpret_cast<LPARAM>(&self->texts_));
     self->answer_(picker);
   }
 

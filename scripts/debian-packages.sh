@@ -12,6 +12,8 @@
 # say) does not stop anything: it is named in one line and apt goes on with
 # the lists it has. Only a package that then cannot be installed counts.
 
+# apt runs with LC_ALL=C below: its messages are read here, whatever
+# language the caller set for Wine.
 export DEBIAN_FRONTEND=noninteractive
 PACKAGES_NOT_INSTALLED=""
 
@@ -29,7 +31,7 @@ refresh_package_index() {
   key="$(dpkg --print-architecture) $(dpkg --print-foreign-architectures | tr '\n' ' ')"
   [ "${TARNWICK_APT_REFRESHED:-}" = "$key" ] && return 0
   log=$(mktemp)
-  if ! apt-get update -qq >"$log" 2>&1; then
+  if ! LC_ALL=C apt-get update -qq >"$log" 2>&1; then
     # "W: Failed to fetch <address>/dists/<suite>/<component>/<list>  <why>":
     # the list by its suite and component, and apt's reason.
     sed -nE 's#^[WE]: Failed to fetch [^ ]*/dists/([^ ]*) +(.*)$#\1 (\2)#p' "$log" | sed -E 's/ *\[IP:[^]]*\]//' |
@@ -46,7 +48,7 @@ refresh_package_index() {
 # apt's own reason why PACKAGE cannot be installed, in one line.
 why_not_installable() {
   local out reason
-  out=$(apt-get install -s -y --no-install-recommends "$1" 2>&1) && return 1
+  out=$(LC_ALL=C apt-get install -s -y --no-install-recommends "$1" 2>&1) && return 1
   reason=$({ echo "$out" | grep -m1 'Depends:'; echo "$out" | grep -m1 '^E:'; } | sed -E 's/^ +//' | paste -sd ';' - || true)
   echo "${reason:-apt-get install failed}"
 }
@@ -61,7 +63,7 @@ try_install_packages() {
   echo "$who: installing ${missing[*]}"
   refresh_package_index "$who"
   log=$(mktemp)
-  if apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+  if LC_ALL=C apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
     rm -f "$log"
     return 0
   fi

@@ -57,8 +57,8 @@ dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i3
 if try_install_packages setup wine32:i386; then
   rm -f "$wine32_note"
 else
-  echo "setup: Wine's 32-bit half is not installed, so the x86 program will not run under Wine ($PACKAGES_NOT_INSTALLED)"
-  echo "wine32:i386 could not be installed: $PACKAGES_NOT_INSTALLED" > "$wine32_note"
+  echo "wine32:i386 could not be installed: ${PACKAGES_NOT_INSTALLED#wine32:i386: }" > "$wine32_note"
+  echo "setup: the x86 program will not run under Wine: $(cat "$wine32_note")"
 fi
 
 echo "setup: building the native tree (build/native) ..."

@@ -88,7 +88,7 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
 
   // --- Result rows ---
   // Short: the row's totals are short, its tree held something unreadable.
-  void AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image, bool Short = false);
+  void AddList(const RowFacts& facts, bool Short = false);
   void ReDraw();
   void SortAdd();
   void SetSimpleSize(int Index);

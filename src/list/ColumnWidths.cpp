@@ -18,7 +18,7 @@ double NameRank(StrView text) {
 }
 
 double NumberRank(const RowFactsView& facts, int column) {
-  return column == kSubFiles ? facts.files : column == kSubFolders ? facts.folders : facts.size;
+  return column == kSubFiles ? facts.totals.files : column == kSubFolders ? facts.totals.folders : facts.totals.bytes;
 }
 
 // The `kept` rows that rank highest so far, highest first. Most rows are

@@ -18,9 +18,9 @@ void ListModel::Clear() {
   if (observer_ != nullptr) observer_->RowsCleared();
 }
 
-int ListModel::AppendRow(RowFacts facts) {
+int ListModel::AppendRow(const RowFacts& facts) {
   const auto row = static_cast<std::uint32_t>(rows_.size());
-  rows_.push_back(StoredRow{RowFactsView{paths_.Add(facts.path), facts.size, facts.files, facts.folders, facts.kind}});
+  rows_.push_back(StoredRow{RowFactsView{paths_.Add(facts.path), facts.totals, facts.kind}});
   isDisplaced_.push_back(false);
   order_.PushBack(row);
   // Its empty key may stand out of order.
@@ -36,7 +36,7 @@ void ListModel::AppendTextOf(std::uint32_t row, int k, Str& out) const {
   if (k == 0) {
     out += TextOf(r);
   } else if (k == kSubSimpleSize) {
-    if (r.unit >= 0) out += SimpleSizeText(r.facts.size, r.unit, separators_.decimal);
+    if (r.unit >= 0) out += SimpleSizeText(r.facts.totals.bytes, r.unit, separators_.decimal);
   } else if (k == kSubCompositeKey) {
     AppendKeyText(row, out);
   } else {

@@ -89,7 +89,7 @@ class ListModel {
   void Clear();
   // Appends the row of an entry at the end; its text is the path and its
   // small icon the kind until it is rendered. Returns its position.
-  int AppendRow(RowFacts facts);
+  int AppendRow(const RowFacts& facts);
   int Count() const { return static_cast<int>(order_.Size()); }
 
   // The row's texts, all made at once; CellText reads one.

@@ -21,9 +21,9 @@ int Sign(int c) { return (c > 0) - (c < 0); }
 
 // The value of padded sub-item k (5, 8 or 9): the number its text holds.
 bool PaddedValue(const RowFactsView& facts, int k, double& value) {
-  const double raw = k == kSubPaddedSize     ? facts.size
-                     : k == kSubPaddedFiles  ? facts.files
-                     : k == kSubPaddedFolders ? facts.folders
+  const double raw = k == kSubPaddedSize     ? facts.totals.bytes
+                     : k == kSubPaddedFiles  ? facts.totals.files
+                     : k == kSubPaddedFolders ? facts.totals.folders
                                               : -1;
   if (raw < 0) return false;
   value = std::round(raw) + 0.0;  // as the text rounds it; no negative zero

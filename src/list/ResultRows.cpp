@@ -29,16 +29,16 @@ StrView BareName(StrView st) {
 void AppendFactText(const RowFactsView& facts, int k, StrView thousands, Str& out) {
   switch (k) {
     case kSubSize:
-      out += GroupedNumber(facts.size, thousands);
+      out += GroupedNumber(facts.totals.bytes, thousands);
       break;
     case kSubFiles:
-      out += PlainNumber(facts.files);
+      out += PlainNumber(facts.totals.files);
       break;
     case kSubFolders:
-      out += PlainNumber(facts.folders);
+      out += PlainNumber(facts.totals.folders);
       break;
     case kSubPaddedSize:
-      out += PaddedNumber(facts.size);
+      out += PaddedNumber(facts.totals.bytes);
       break;
     case kSubBareName:
       out += BareName(facts.path);
@@ -47,10 +47,10 @@ void AppendFactText(const RowFactsView& facts, int k, StrView thousands, Str& ou
       out += facts.path;
       break;
     case kSubPaddedFiles:
-      out += PaddedNumber(facts.files);
+      out += PaddedNumber(facts.totals.files);
       break;
     case kSubPaddedFolders:
-      out += PaddedNumber(facts.folders);
+      out += PaddedNumber(facts.totals.folders);
       break;
     case kSubKind:
       out += DecimalText(facts.kind);

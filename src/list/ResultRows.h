@@ -5,20 +5,17 @@
 #include <cstdint>
 
 #include "base/Text.h"
+#include "scan/FolderTotals.h"
 
 namespace tarnwick {
 
-// What a search knows of an entry of the root when it adds its row. The row's
-// sub-items 2 to 10 are made from these: 2 the size grouped by thousands, 3
-// and 4 the counts as plain numbers, 5, 8 and 9 size and counts padded to
-// thirty digits, 6 the bare name (the path's last component), 7 the path, 10
-// the kind as a number. The kind is the row's small icon too.
+// What a search knows of an entry of the root when it adds its row: its
+// path, its totals (a file's own length) and its kind, which is the row's
+// small icon too. Every text of the row is made from these.
 template <class Path>
 struct BasicRowFacts {
   Path path;
-  double size = 0;
-  double files = 0;
-  double folders = 0;
+  FolderTotals totals;
   std::int32_t kind = 0;
 };
 using RowFacts = BasicRowFacts<Str>;

@@ -25,11 +25,11 @@ class ColumnSort : public ::testing::Test {
 
   void AddRootFile(const Str& name, double size) {
     form->AddingRootFiles = 1;
-    form->AddList(u"C:\\r\\" + name + u"\\", size, 0, 0, kRootFileRow);
+    form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, 0, 0}, kRootFileRow});
   }
   void AddFolder(const Str& name, double size, double files = 0, double folders = 0) {
     form->AddingRootFiles = 0;
-    form->AddList(u"C:\\r\\" + name + u"\\", size, files, folders, kFolderRow);
+    form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, files, folders}, kFolderRow});
   }
   // Root files first, as a run adds them, then folders.
   void AddTheRows() {

@@ -163,7 +163,7 @@ class ResultListTest : public MainWindowTest {
 
   // A row as a search adds it, shown with its bare name in MB.
   void AddRow(const Str& name, double size, int kind) {
-    const int position = rows.AppendRow(RowFacts{u"Z:\\data\\" + name + u"\\", size, 0, 0, kind});
+    const int position = rows.AppendRow(RowFacts{u"Z:\\data\\" + name + u"\\", {size, 0, 0}, kind});
     rows.Render(position, 1, false);
   }
 };

@@ -17,11 +17,11 @@ class ResultRows : public ::testing::Test {
 
   void AddRootFile(const Str& path, double size) {
     form.AddingRootFiles = 1;
-    form.AddList(path, size, 0, 0, 2);
+    form.AddList(RowFacts{path, {size, 0, 0}, 2});
   }
   void AddFolder(const Str& path, double size, double files = 0, double folders = 0) {
     form.AddingRootFiles = 0;
-    form.AddList(path, size, files, folders, 1);
+    form.AddList(RowFacts{path, {size, files, folders}, 1});
   }
   // The first column of every row, top to bottom.
   std::vector<Str> Texts() {
@@ -68,7 +68,7 @@ TEST_F(ResultRows, FolderRowNumbers) {
 
 TEST_F(ResultRows, LocaleSeparators) {
   Form1 local(view, fs, NumberSeparators{u".", u","});
-  local.AddList(u"C:\\big\\", 1610612736, 1234, 0, 1);
+  local.AddList(RowFacts{u"C:\\big\\", {1610612736, 1234, 0}, 1});
   view.unit = 0;
   local.ReDraw();
   EXPECT_EQ(local.ListView1().SubItem(1, kSubSize), u"1.610.612.736");

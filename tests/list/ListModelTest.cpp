@@ -14,7 +14,7 @@ int Sign(int c) { return (c > 0) - (c < 0); }
 
 // A row named by its path, which holds no backslash: its text and its name.
 int Add(ListModel& list, const Str& name, double size, std::int32_t kind = kFolderRow) {
-  return list.AppendRow(RowFacts{name, size, 0, 0, kind});
+  return list.AppendRow(RowFacts{name, {size, 0, 0}, kind});
 }
 
 // As a search adds a folder row: keyed and put in its place.
@@ -166,8 +166,9 @@ TEST(ListModelSorting, RowsSortAsTheirKeyTextsRead) {
       const unsigned op = random() % 100;
       auto expected = Shown(list);
       if (op < 45 || list.Count() == 0) {
-        const int at = list.AppendRow(RowFacts{u"C:\\r\\" + names[random() % 6] + u"\\", sizes[random() % 6],
-                                               sizes[random() % 3], 0, static_cast<std::int32_t>(1 + random() % 2)});
+        const Str path = u"C:\\r\\" + names[random() % 6] + u"\\";
+        const FolderTotals totals{sizes[random() % 6], sizes[random() % 3], 0};
+        const int at = list.AppendRow(RowFacts{path, totals, static_cast<std::int32_t>(1 + random() % 2)});
         list.Render(at, 1, false);
         expected.emplace_back(list.Row(at).text, Str());
       } else if (op < 60) {

@@ -18,9 +18,14 @@ using testing::LongTail;
 using testing::ScanRecorder;
 using testing::TempTree;
 
-std::vector<Str> Sorted(EntryArray entries) {
-  std::sort(entries.begin() + 1, entries.end());
-  return entries;
+std::vector<Str> Sorted(std::vector<Str> paths) {
+  std::sort(paths.begin() + 1, paths.end());
+  return paths;
+}
+std::vector<Str> Sorted(const EntryArray& entries) {
+  std::vector<Str> paths;
+  for (const ListedEntry& e : entries) paths.push_back(e.path);
+  return Sorted(std::move(paths));
 }
 
 // Attributes of `name` as the enumeration of `folder` reported them, or
@@ -101,7 +106,9 @@ TEST(Win32Listing, NamesInAnyScriptAreListedAndJoinedIntoUsablePaths) {
                                   r + u"日本語.txt", r + u"\U0001F600.bin"};
   EXPECT_EQ(Sorted(entries), Sorted(files));
   // Each joined path leads back to its file.
-  for (size_t i = 1; i < entries.size(); ++i) EXPECT_TRUE(fs.Length(entries[i]).has_value()) << ToUtf8(entries[i]);
+  for (size_t i = 1; i < entries.size(); ++i) {
+    EXPECT_TRUE(fs.Length(entries[i].path).has_value()) << ToUtf8(entries[i].path);
+  }
   EXPECT_EQ(fs.Length(r + u"\U0001F600.bin"), 6u);
 
   scanner.GFC_GetDirs(r, entries, false);
@@ -154,8 +161,8 @@ TEST(Win32Listing, PathsLongerThan260CharactersAreListedWithoutTheExtendedForm) 
 
   scanner.GFC_GetDirs(top, entries, true);
   ASSERT_EQ(UpperBound(entries), 7u);
-  EXPECT_EQ(entries[1], deep + u"空のフォルダ\\");
-  EXPECT_EQ(entries[2], deep);
+  EXPECT_EQ(entries[1].path, deep + u"空のフォルダ\\");
+  EXPECT_EQ(entries[2].path, deep);
   for (const Str& e : entries) EXPECT_FALSE(ShowsExtendedForm(e)) << ToUtf8(e);
   for (const std::string& dir : events.dirs) EXPECT_EQ(dir.find("\\\\?\\"), std::string::npos) << dir;
 }
@@ -165,7 +172,7 @@ TEST(Win32Listing, MissingFolder) {
   Win32FileSystem fs;
   ScanRecorder events;
   GFC scanner(fs, &events);
-  EntryArray entries{u"", u"stale"};
+  EntryArray entries{ListedEntry(), ListedEntry{DirEntry(), u"stale"}};
   EXPECT_FALSE(scanner.GFC_GetFiles(tree.root() + u"gone\\", entries, false));
   EXPECT_EQ(UpperBound(entries), 0u);
   scanner.GFC_GetDirs(tree.root() + u"gone\\", entries, true);

@@ -33,14 +33,11 @@ StrView ListModel::TextOf(const StoredRow& r) { return r.fullPath ? StrView(r.fa
 
 void ListModel::AppendTextOf(std::uint32_t row, int k, Str& out) const {
   const StoredRow& r = rows_[row];
-  if (k == 0) {
-    out += TextOf(r);
-  } else if (k == kSubSimpleSize) {
-    if (r.unit >= 0) out += SimpleSizeText(r.facts.totals.bytes, r.unit, separators_.decimal);
-  } else if (k == kSubCompositeKey) {
-    AppendKeyText(row, out);
+  const auto text = kListView1Columns[static_cast<size_t>(k)].text;
+  if (text != nullptr) {
+    text(RowCell{r.facts, r.unit, r.fullPath, separators_}, out);
   } else {
-    AppendFactText(r.facts, k, separators_.thousands, out);
+    AppendKeyText(row, out);
   }
 }
 

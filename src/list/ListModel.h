@@ -110,6 +110,7 @@ class ListModel {
   StrView TextOfRow(std::uint32_t row) const { return TextOf(rows_.at(row)); }
   // The text or sub-item k of a row numbered as ForEachRow numbers them.
   Str CellTextOfRow(std::uint32_t row, int k) const;
+  const RowFactsView& Facts(int position) const { return rows_[IndexAt(position)].facts; }
   std::int32_t Icon(int position) const { return rows_[IndexAt(position)].facts.kind; }
   std::int32_t Overlay(int position) const { return rows_[IndexAt(position)].overlay; }
   // The overlay picture of a row (0: none). Never compared, so it never
@@ -163,7 +164,7 @@ class ListModel {
   };
   // A row's composite key, as it compares: unkeyed rows (an empty key text)
   // before the keyed ones; then the kind-and-direction digit; then the
-  // number of a padded column, or else the text of the key column.
+  // key column's number, or else its name.
   struct RowKey {
     bool keyed = false;
     int prefix = 0;
@@ -185,7 +186,7 @@ class ListModel {
 
   // Sorting (ListSorting.cpp).
   void AppendKeyText(std::uint32_t row, Str& out) const;
-  RowKey KeyOf(std::uint32_t row, Str& scratch) const;
+  RowKey KeyOf(std::uint32_t row) const;
   int Compare(const RowKey& a, const RowKey& b) const;
   int Compare(std::uint32_t a, std::uint32_t b) const;
   void MarkDisplaced(std::uint32_t row);
@@ -222,9 +223,6 @@ class ListModel {
   bool orderKnown_ = true;
   std::vector<std::uint32_t> displaced_;
   std::vector<bool> isDisplaced_;  // parallel to rows_
-  // Scratch texts for keys that are made, not kept.
-  mutable Str keyA_;
-  mutable Str keyB_;
 };
 
 }  // namespace tarnwick

@@ -19,17 +19,6 @@ namespace {
 
 int Sign(int c) { return (c > 0) - (c < 0); }
 
-// The value of padded sub-item k (5, 8 or 9): the number its text holds.
-bool PaddedValue(const RowFactsView& facts, int k, double& value) {
-  const double raw = k == kSubPaddedSize     ? facts.totals.bytes
-                     : k == kSubPaddedFiles  ? facts.totals.files
-                     : k == kSubPaddedFolders ? facts.totals.folders
-                                              : -1;
-  if (raw < 0) return false;
-  value = std::round(raw) + 0.0;  // as the text rounds it; no negative zero
-  return true;
-}
-
 }  // namespace
 
 int KeyColumnForHeader(int header) {
@@ -73,22 +62,18 @@ void ListModel::AppendKeyText(std::uint32_t row, Str& out) const {
   AppendTextOf(row, keyColumn_, out);
 }
 
-ListModel::RowKey ListModel::KeyOf(std::uint32_t row, Str& scratch) const {
+ListModel::RowKey ListModel::KeyOf(std::uint32_t row) const {
   RowKey key;
   if (row >= keyed_) return key;
   const RowFactsView& facts = rows_[row].facts;
   key.keyed = true;
   key.prefix = (1 - 2 * keyOrder_) * facts.kind + 5;
-  key.numeric = PaddedValue(facts, keyColumn_, key.number);
-  if (key.numeric) return key;
-  if (keyColumn_ == kSubBareName) {
-    key.text = BareName(facts.path);
-  } else if (keyColumn_ == kSubFullPath) {
-    key.text = facts.path;
+  const ColumnDesign& column = kListView1Columns[static_cast<size_t>(keyColumn_)];
+  key.numeric = column.number != nullptr;
+  if (key.numeric) {
+    key.number = std::round(column.number(facts)) + 0.0;  // as the texts round it; no negative zero
   } else {
-    scratch.clear();
-    AppendTextOf(row, keyColumn_, scratch);
-    key.text = scratch;
+    key.text = column.name(facts);
   }
   return key;
 }
@@ -111,7 +96,7 @@ int ListModel::Compare(const RowKey& a, const RowKey& b) const {
   return sortOrder_ == 1 ? -c : c;
 }
 
-int ListModel::Compare(std::uint32_t a, std::uint32_t b) const { return Compare(KeyOf(a, keyA_), KeyOf(b, keyB_)); }
+int ListModel::Compare(std::uint32_t a, std::uint32_t b) const { return Compare(KeyOf(a), KeyOf(b)); }
 
 void ListModel::SetSorted(bool sorted) {
   sorted_ = sorted;
@@ -164,16 +149,9 @@ void ListModel::StableSortRows(std::vector<std::uint32_t>& rows) const {
     RowKey key;
     std::uint32_t row;
   };
-  // Keys made as text (none of the header's columns) need their own.
-  std::deque<Str> texts;
   std::vector<Item> items;
   items.reserve(rows.size());
-  for (const std::uint32_t row : rows) {
-    Str scratch;
-    Item item{KeyOf(row, scratch), row};
-    if (!scratch.empty()) item.key.text = texts.emplace_back(std::move(scratch));
-    items.push_back(item);
-  }
+  for (const std::uint32_t row : rows) items.push_back(Item{KeyOf(row), row});
   std::stable_sort(items.begin(), items.end(), [&](const Item& a, const Item& b) { return Compare(a.key, b.key) < 0; });
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = items[i].row;
 }

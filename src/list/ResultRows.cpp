@@ -26,38 +26,6 @@ StrView BareName(StrView st) {
   return slash == StrView::npos ? st : st.substr(slash + 1);
 }
 
-void AppendFactText(const RowFactsView& facts, int k, StrView thousands, Str& out) {
-  switch (k) {
-    case kSubSize:
-      out += GroupedNumber(facts.totals.bytes, thousands);
-      break;
-    case kSubFiles:
-      out += PlainNumber(facts.totals.files);
-      break;
-    case kSubFolders:
-      out += PlainNumber(facts.totals.folders);
-      break;
-    case kSubPaddedSize:
-      out += PaddedNumber(facts.totals.bytes);
-      break;
-    case kSubBareName:
-      out += BareName(facts.path);
-      break;
-    case kSubFullPath:
-      out += facts.path;
-      break;
-    case kSubPaddedFiles:
-      out += PaddedNumber(facts.totals.files);
-      break;
-    case kSubPaddedFolders:
-      out += PaddedNumber(facts.totals.folders);
-      break;
-    case kSubKind:
-      out += DecimalText(facts.kind);
-      break;
-  }
-}
-
 Str SimpleSizeText(double size, int selectedUnit, StrView decimal) {
   const SizeUnit unit = UnitFor(selectedUnit);
   // The number the padded text holds: the size rounded to a whole one.

@@ -5,7 +5,7 @@
 namespace tarnwick {
 
 void Form1::AddList(const RowFacts& facts, bool Short) {
-  list_.SetSorted(false);
+  sorter_.SetSorted(false);
   const int i = list_.AppendRow(facts);
   // Short totals are marked on the picture; the texts hold what was counted.
   if (Short) list_.SetOverlay(i, kShortTotalsOverlay);
@@ -15,7 +15,7 @@ void Form1::AddList(const RowFacts& facts, bool Short) {
   // handle what the user did meanwhile.
   if (AddingRootFiles == 0) {
     SortAdd();
-    list_.SetSorted(true);
+    sorter_.SetSorted(true);
     view_.PumpMessages();
   }
 }

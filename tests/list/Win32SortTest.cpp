@@ -160,8 +160,8 @@ TEST_F(Win32Sort, HiddenColumnsCanNeitherBeWidenedNorClicked) {
   Header_GetItemRect(Header(), 4, &last);
   ClickHeaderAt(last.right + 1);
   ClickHeaderAt(last.right + 40);
-  EXPECT_EQ(program.Form().ListView1().SortColumn(), kSubPaddedSize);
-  EXPECT_EQ(program.Form().ListView1().SortOrder(), 0);
+  EXPECT_EQ(program.Form().Sorting().SortColumn(), kSubPaddedSize);
+  EXPECT_EQ(program.Form().Sorting().SortOrder(), 0);
   EXPECT_EQ(Rows(), (Names{u"a", u"b"}));
 }
 

@@ -22,7 +22,6 @@ class NoFileSystem : public FileSystem {
  public:
   bool ListFolder(const Str&, std::vector<DirEntry>&) override { return false; }
   std::optional<std::uint32_t> Attributes(const Str&) override { return std::nullopt; }
-  std::optional<std::uint64_t> Length(const Str&) override { return std::nullopt; }
   bool IsLink(const Str&) override { return false; }
   bool ProbePattern(const Str&) override { return false; }
 };

@@ -61,11 +61,11 @@ ColumnPixels WidestColumnTexts(const ListModel& rows, bool names, const std::fun
     const bool byNumber = kListView1Columns[static_cast<size_t>(kShownColumns[k])].number != nullptr;
     ranked.emplace_back(k == 0 && !names ? 0 : byNumber ? kMeasuredNumbers : kMeasuredNames);
   }
-  rows.ForEachRow([&](std::uint32_t row, const RowFactsView& facts) {
+  for (std::uint32_t row = 0; row < rows.RowCount(); ++row) {
     for (int k = 0; k < kVisibleColumns; ++k) {
-      if (ranked[k].Measures()) ranked[k].Offer(Rank(rows, row, facts, kShownColumns[k]), row);
+      if (ranked[k].Measures()) ranked[k].Offer(Rank(rows, row, rows.FactsOfRow(row), kShownColumns[k]), row);
     }
-  });
+  }
   ColumnPixels widest{};
   for (int k = 0; k < kVisibleColumns; ++k) widest[k] = ranked[k].WidestText(rows, kShownColumns[k], measure);
   return widest;

@@ -90,17 +90,13 @@ class ListModel {
   Str CellText(int position, int k) const;
   // Sub-item k (1..11).
   Str SubItem(int position, int k) const;
-  // Every row once, in the order the rows were added rather than shown:
-  // the walk over a long list that looks nothing up. `visit` gets the row's
-  // number, for the two readers below, and its facts.
-  template <class Visit>
-  void ForEachRow(Visit&& visit) const {
-    std::uint32_t row = 0;
-    for (const StoredRow& r : rows_) visit(row++, r.facts);
-  }
-  // The text (k 0) of a row numbered as ForEachRow numbers them, in place.
+  // --- Rows by their number (0 to RowCount() - 1), in the order they were
+  // added rather than shown: the walk over a long list that looks nothing up.
+  std::uint32_t RowCount() const { return static_cast<std::uint32_t>(rows_.size()); }
+  const RowFactsView& FactsOfRow(std::uint32_t row) const { return rows_[row].facts; }
+  // The text (k 0) of a row, in place.
   StrView TextOfRow(std::uint32_t row) const { return TextOf(rows_.at(row)); }
-  // The text or sub-item k of a row numbered as ForEachRow numbers them.
+  // The text or sub-item k of a row.
   Str CellTextOfRow(std::uint32_t row, int k) const;
   const RowFactsView& Facts(int position) const { return rows_[IndexAt(position)].facts; }
   std::int32_t Icon(int position) const { return rows_[IndexAt(position)].facts.kind; }
@@ -126,9 +122,7 @@ class ListModel {
   int Selected() const;
   void Select(int position);
 
-  // --- For the sorter: rows by their number, as ForEachRow numbers them ---
-  std::uint32_t RowCount() const { return static_cast<std::uint32_t>(rows_.size()); }
-  const RowFactsView& FactsOfRow(std::uint32_t row) const { return rows_[row].facts; }
+  // --- For the sorter ---
   const RowOrder& Order() const { return order_; }
   // The rows in a new display order, or one row moved from one 0-based
   // position to another; the observer is told.

@@ -40,11 +40,11 @@ Totals ScannerCount(const Str& root, EventCounter& listener) {
   scanner.GFC_GetDirs(root, dirs, false);
   Totals all;
   for (size_t i = 1; i < dirs.size(); ++i) {
-    double files = 0, bytes = 0, folders = 0;
-    scanner.GFC_GetFileCoAndSize(dirs[i], files, bytes, folders);
-    all.files += files;
-    all.bytes += bytes;
-    all.dirs += 1 + folders;
+    tarnwick::FolderTotals counted;
+    scanner.GFC_GetFileCoAndSize(dirs[i].path, counted);
+    all.files += counted.files;
+    all.bytes += counted.bytes;
+    all.dirs += 1 + counted.folders;
   }
   return all;
 }

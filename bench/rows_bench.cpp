@@ -22,7 +22,6 @@ class NoFileSystem : public FileSystem {
  public:
   bool ListFolder(const Str&, std::vector<DirEntry>&) override { return false; }
   std::optional<std::uint32_t> Attributes(const Str&) override { return std::nullopt; }
-  std::optional<std::uint64_t> Length(const Str&) override { return std::nullopt; }
   bool IsLink(const Str&) override { return false; }
   bool ProbePattern(const Str&) override { return false; }
 };
@@ -55,7 +54,7 @@ double TimeOneRun(const std::vector<Folder>& folders) {
   Form1 form(view, fs);
   const auto start = std::chrono::steady_clock::now();
   form.ListView1().Clear();
-  for (const Folder& f : folders) form.AddList(f.path, f.size, f.files, f.folders, 1);
+  for (const Folder& f : folders) form.AddList(RowFacts{f.path, {f.size, f.files, f.folders}, 1});
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
   const ListModel& list = form.ListView1();

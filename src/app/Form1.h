@@ -14,6 +14,7 @@
 #include "app/FormView.h"
 #include "base/Clock.h"
 #include "list/ListModel.h"
+#include "list/RowSorter.h"
 #include "list/TextOrder.h"
 #include "nav/Drop.h"
 #include "scan/FileSystem.h"
@@ -36,6 +37,9 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
 
   ListModel& ListView1() { return list_; }
   const ListModel& ListView1() const { return list_; }
+  // The order of ListView1's rows, which the header clicks choose.
+  RowSorter& Sorting() { return sorter_; }
+  const RowSorter& Sorting() const { return sorter_; }
 
   // Run-state flags: 0 or 1, see the search run for their life cycle.
   std::int32_t CancelRequested = 0;  // the running search is to stop
@@ -88,7 +92,7 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
 
   // --- Result rows ---
   // Short: the row's totals are short, its tree held something unreadable.
-  void AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image, bool Short = false);
+  void AddList(const RowFacts& facts, bool Short = false);
   void ReDraw();
   void SortAdd();
   void SetSimpleSize(int Index);
@@ -145,6 +149,7 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   // What GF lists through when folders are listed on workers.
   std::unique_ptr<ReadAheadFileSystem> runDisk_;
   ListModel list_;
+  RowSorter sorter_{list_};
   UnreadableList unreadable_;
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows
   Str placeAfterRun_;  // the name of the folder a go-up left, until its run ends

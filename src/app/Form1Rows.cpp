@@ -4,9 +4,9 @@
 
 namespace tarnwick {
 
-void Form1::AddList(const Str& st, double Si, double Co, double DC, std::int32_t Image, bool Short) {
-  list_.SetSorted(false);
-  const int i = list_.AppendRow(RowFacts{st, Si, Co, DC, Image});
+void Form1::AddList(const RowFacts& facts, bool Short) {
+  sorter_.SetSorted(false);
+  const int i = list_.AppendRow(facts);
   // Short totals are marked on the picture; the texts hold what was counted.
   if (Short) list_.SetOverlay(i, kShortTotalsOverlay);
   SetSimpleSize(i);
@@ -15,7 +15,7 @@ void Form1::AddList(const Str& st, double Si, double Co, double DC, std::int32_t
   // handle what the user did meanwhile.
   if (AddingRootFiles == 0) {
     SortAdd();
-    list_.SetSorted(true);
+    sorter_.SetSorted(true);
     view_.PumpMessages();
   }
 }

@@ -154,10 +154,10 @@ Form1::PhaseEnd Form1::AddRootFiles(const Str& root, EntryArray& entries) {
   const size_t n = UpperBound(entries);
   for (size_t i = 1; i <= n; ++i) {
     AddingRootFiles = 1;
-    // The file may have gone since it was listed.
-    const std::optional<std::uint64_t> length = fs_.Length(entries[i]);
-    if (!length) return PhaseEnd::Failed;
-    AddList(entries[i] + u'\\', static_cast<double>(*length), 0, 0, 2);
+    // Its length as the listing gave it; one the listing could not measure
+    // (the file went meanwhile) ends the run as a failure.
+    if (!entries[i].length) return PhaseEnd::Failed;
+    AddList(RowFacts{entries[i].path + u'\\', FolderTotals::OfFile(entries[i]), kRootFileRow});
     // A root of many files keeps the window answering: a stop, Esc or a
     // close made meanwhile is seen by the check below. The counter is written
     // where the user can see it change (it costs more than the row itself):
@@ -174,16 +174,16 @@ Form1::PhaseEnd Form1::AddRootFiles(const Str& root, EntryArray& entries) {
 Form1::PhaseEnd Form1::AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals) {
   GF->GFC_GetDirs(root, entries, false);
   const size_t m = UpperBound(entries);
-  double Count = 0, Size = 0, DirCount = 0;
+  FolderTotals counted;
   for (size_t i = 1; i <= m; ++i) {
     const std::uint64_t unreadableBefore = unreadable_.Total();
-    GF->GFC_GetFileCoAndSize(entries[i], Count, Size, DirCount);
+    GF->GFC_GetFileCoAndSize(entries[i].path, counted);
     ShowUnreadable();
     // The subfolder being counted when a stop arrives gets no row.
     if (CancelRequested) return PhaseEnd::Stopped;
-    totals.files += Count;
-    totals.bytes += Size;
-    AddList(entries[i], Size, Count, DirCount, 1, unreadable_.Total() != unreadableBefore);
+    totals.files += counted.files;
+    totals.bytes += counted.bytes;
+    AddList(RowFacts{entries[i].path, counted, kFolderRow}, unreadable_.Total() != unreadableBefore);
   }
   return PhaseEnd::Completed;
 }

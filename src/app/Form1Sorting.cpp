@@ -1,15 +1,15 @@
 // Sorting the rows by a column header: the header chooses the key column and
 // the direction, the composite keys are rebuilt for them and the list sorts
-// by them. What each step means lives with the rows (list/ListSorting.cpp).
+// by them. What each step means lives with the sorter (list/RowSorter.cpp).
 #include "app/Form1.h"
 
 namespace tarnwick {
 
 void Form1::ListView1_ColumnClick(int Index) {
   // The captionless headers past the fifth hold row data and sort nothing.
-  if (!list_.ChooseSortHeader(Index)) return;
+  if (!sorter_.ChooseSortHeader(Index)) return;
   SortAdd();
-  list_.SetSorted(true);
+  sorter_.SetSorted(true);
 }
 
 void Form1::SortAdd() {
@@ -20,7 +20,7 @@ void Form1::SortAdd() {
     return;
   }
   // The arrow moves with the keys, so it shows the order the rows have.
-  if (list_.BuildSortKeys()) view_.ShowSortArrow(list_.Arrow().header, list_.Arrow().order);
+  if (sorter_.BuildSortKeys()) view_.ShowSortArrow(sorter_.Arrow().header, sorter_.Arrow().order);
 }
 
 }  // namespace tarnwick

@@ -17,8 +17,12 @@ double NameRank(StrView text) {
   return static_cast<double>(length);
 }
 
-double NumberRank(const RowFactsView& facts, int column) {
-  return column == kSubFiles ? facts.files : column == kSubFolders ? facts.folders : facts.size;
+// How a row ranks for a shown column: by the column's number, else by how
+// long its text may be.
+double Rank(const ListModel& rows, std::uint32_t row, const RowFactsView& facts, int column) {
+  const ColumnDesign& design = kListView1Columns[static_cast<size_t>(column)];
+  if (design.number != nullptr) return design.number(facts);
+  return column == 0 ? NameRank(rows.TextOfRow(row)) : NameRank(rows.CellTextOfRow(row, column));
 }
 
 // The `kept` rows that rank highest so far, highest first. Most rows are
@@ -28,6 +32,7 @@ double NumberRank(const RowFactsView& facts, int column) {
 class HighestRanked {
  public:
   explicit HighestRanked(size_t kept) : kept_(kept) { best_.reserve(kept + 1); }
+  bool Measures() const { return kept_ > 0; }
 
   void Offer(double rank, std::uint32_t row) {
     if (kept_ == 0 || (best_.size() == kept_ && !(rank > best_.back().first))) return;
@@ -51,15 +56,18 @@ class HighestRanked {
 }  // namespace
 
 ColumnPixels WidestColumnTexts(const ListModel& rows, bool names, const std::function<int(StrView)>& measure) {
-  HighestRanked name(names ? kMeasuredNames : 0);
-  std::vector<HighestRanked> numbers(kVisibleColumns, HighestRanked(kMeasuredNumbers));
-  rows.ForEachRow([&](std::uint32_t row, const RowFactsView& facts) {
-    if (names) name.Offer(NameRank(rows.TextOfRow(row)), row);
-    for (int k = 1; k < kVisibleColumns; ++k) numbers[k].Offer(NumberRank(facts, k), row);
-  });
+  std::vector<HighestRanked> ranked;
+  for (int k = 0; k < kVisibleColumns; ++k) {
+    const bool byNumber = kListView1Columns[static_cast<size_t>(kShownColumns[k])].number != nullptr;
+    ranked.emplace_back(k == 0 && !names ? 0 : byNumber ? kMeasuredNumbers : kMeasuredNames);
+  }
+  for (std::uint32_t row = 0; row < rows.RowCount(); ++row) {
+    for (int k = 0; k < kVisibleColumns; ++k) {
+      if (ranked[k].Measures()) ranked[k].Offer(Rank(rows, row, rows.FactsOfRow(row), kShownColumns[k]), row);
+    }
+  }
   ColumnPixels widest{};
-  widest[0] = name.WidestText(rows, 0, measure);
-  for (int k = 1; k < kVisibleColumns; ++k) widest[k] = numbers[k].WidestText(rows, k, measure);
+  for (int k = 0; k < kVisibleColumns; ++k) widest[k] = ranked[k].WidestText(rows, kShownColumns[k], measure);
   return widest;
 }
 

@@ -1,42 +1,39 @@
 #include "list/ListExport.h"
 
+#include <cmath>
+
 #include "list/NumberFormat.h"
 #include "list/ResultColumns.h"
 
 namespace tarnwick {
-namespace {
-
-constexpr const char16_t* kTableColumns[] = {u"Name", u"Bytes", u"Files", u"Folders", u"Path"};
-
-}  // namespace
 
 Str EntryPath(const ListModel& rows, int position) {
-  Str path = rows.SubItem(position, kSubFullPath);
-  if (ReadNumber(rows.SubItem(position, kSubKind)) == kRootFileRow && !path.empty() && path.back() == u'\\') {
-    path.pop_back();
-  }
+  const RowFactsView& facts = rows.Facts(position);
+  Str path(facts.path);
+  if (facts.kind == kRootFileRow && !path.empty() && path.back() == u'\\') path.pop_back();
   return path;
 }
 
 Str RowsAsTable(const ListModel& rows) {
   Str out;
-  for (const char16_t* column : kTableColumns) {
+  for (const CopiedColumn& copied : kCopiedColumns) {
     if (!out.empty()) out += u'\t';
-    out += column;
+    out += copied.caption;
   }
   out += u"\r\n";
   for (int i = 1; i <= rows.Count(); ++i) {
-    // The padded size holds the exact bytes; read back they lose only the
-    // leading zeros.
-    out += rows.SubItem(i, kSubBareName);
-    out += u'\t';
-    out += PlainNumber(ReadNumber(rows.SubItem(i, kSubPaddedSize)));
-    out += u'\t';
-    out += rows.SubItem(i, kSubFiles);
-    out += u'\t';
-    out += rows.SubItem(i, kSubFolders);
-    out += u'\t';
-    out += EntryPath(rows, i);
+    // Numbers as plain digits, exact; the path names the entry.
+    for (const CopiedColumn& copied : kCopiedColumns) {
+      if (&copied != &kCopiedColumns.front()) out += u'\t';
+      const auto number = kListView1Columns[static_cast<size_t>(copied.column)].number;
+      if (copied.column == kSubFullPath) {
+        out += EntryPath(rows, i);
+      } else if (number != nullptr) {
+        out += PlainNumber(std::round(number(rows.Facts(i))));
+      } else {
+        out += rows.SubItem(i, copied.column);
+      }
+    }
     out += u"\r\n";
   }
   return out;

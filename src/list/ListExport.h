@@ -11,8 +11,8 @@ namespace tarnwick {
 Str EntryPath(const ListModel& rows, int position);
 
 // Every row in its shown order, one line each, under a line naming the
-// columns: name, size in bytes as plain digits, file count, folder count,
-// path. Tab-separated, lines ended by CR LF, as the system's clipboard and
+// columns (kCopiedColumns): name, size in bytes as plain digits, file
+// count, folder count, path. Tab-separated, lines ended by CR LF, as the system's clipboard and
 // spreadsheets take text.
 Str RowsAsTable(const ListModel& rows);
 

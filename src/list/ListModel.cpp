@@ -10,21 +10,16 @@ void ListModel::Clear() {
   rows_.clear();
   paths_.Clear();
   order_.Clear();
-  displaced_.clear();
-  isDisplaced_.clear();
-  orderKnown_ = true;  // no rows are in order
-  keyed_ = 0;
   selectedRow_ = -1;
+  if (keys_ != nullptr) keys_->RowsCleared();
   if (observer_ != nullptr) observer_->RowsCleared();
 }
 
-int ListModel::AppendRow(RowFacts facts) {
+int ListModel::AppendRow(const RowFacts& facts) {
   const auto row = static_cast<std::uint32_t>(rows_.size());
-  rows_.push_back(StoredRow{RowFactsView{paths_.Add(facts.path), facts.size, facts.files, facts.folders, facts.kind}});
-  isDisplaced_.push_back(false);
+  rows_.push_back(StoredRow{RowFactsView{paths_.Add(facts.path), facts.totals, facts.kind}});
   order_.PushBack(row);
-  // Its empty key may stand out of order.
-  MarkDisplaced(row);
+  if (keys_ != nullptr) keys_->RowAdded(row);
   if (observer_ != nullptr) observer_->RowAppended(Count());
   return Count();
 }
@@ -33,14 +28,11 @@ StrView ListModel::TextOf(const StoredRow& r) { return r.fullPath ? StrView(r.fa
 
 void ListModel::AppendTextOf(std::uint32_t row, int k, Str& out) const {
   const StoredRow& r = rows_[row];
-  if (k == 0) {
-    out += TextOf(r);
-  } else if (k == kSubSimpleSize) {
-    if (r.unit >= 0) out += SimpleSizeText(r.facts.size, r.unit, separators_.decimal);
-  } else if (k == kSubCompositeKey) {
-    AppendKeyText(row, out);
-  } else {
-    AppendFactText(r.facts, k, separators_.thousands, out);
+  const auto text = kListView1Columns[static_cast<size_t>(k)].text;
+  if (text != nullptr) {
+    text(RowCell{r.facts, r.unit, r.fullPath, separators_}, out);
+  } else if (keys_ != nullptr) {
+    keys_->AppendKeyText(row, out);
   }
 }
 
@@ -99,6 +91,16 @@ void ListModel::RenderAll(int selectedUnit, bool fullPath) {
   bool changed = false;
   for (StoredRow& r : rows_) changed = RenderRow(r, selectedUnit, fullPath) || changed;
   if (changed && observer_ != nullptr) observer_->RowsChanged();
+}
+
+void ListModel::Reorder(const std::vector<std::uint32_t>& rows) {
+  order_.Assign(rows);
+  if (observer_ != nullptr) observer_->RowsReordered();
+}
+
+void ListModel::MoveRow(std::size_t from, std::size_t to) {
+  order_.Move(from, to);
+  if (observer_ != nullptr) observer_->RowMoved(static_cast<int>(from) + 1, static_cast<int>(to) + 1);
 }
 
 int ListModel::Selected() const {

@@ -2,17 +2,10 @@
 // The rows of the result list, kept in a row store of our own; the Win32
 // list view only shows them. A row keeps the facts its search knew of its
 // entry, how it was last rendered (unit, name or path) and its overlay; the
-// texts of its sub-items are made from those when they are read. The rows
-// stand in a display order, addressed by 1-based position, with at most one
-// selected row.
-//
-// Sorting lives in ListSorting.cpp: SortColumn and the direction that the
-// header clicks choose, each row's composite key and the order of the rows.
-// While Sorted() is true the rows are in order of their keys; setting Sorted
-// to true, or setting SortOrder while sorted, re-sorts. Appending, rendering
-// or building keys never re-sorts. Every sort gives the order of a stable
-// sort of the current display order: rows with equal keys keep their
-// relative order.
+// texts of its sub-items are made from those, as the table of columns says,
+// when they are read. The rows stand in a display order, addressed by 1-based
+// position, with at most one selected row; the store tells its observer of
+// every change. What order that is, RowSorter decides.
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -61,17 +54,15 @@ class ListObserver {
   }
 };
 
-// The header (1 for the first) whose column the rows are keyed by, and the
-// direction: what the header's arrow shows.
-struct SortArrow {
-  int header = kDesignSortHeader;
-  int order = 0;
-  bool operator==(const SortArrow&) const = default;
+// What the rows are sorted by: it makes each row's composite key (the last
+// sub-item) and hears of rows coming and going.
+class RowKeys {
+ public:
+  virtual ~RowKeys() = default;
+  virtual void AppendKeyText(std::uint32_t row, Str& out) const = 0;
+  virtual void RowAdded(std::uint32_t row) = 0;
+  virtual void RowsCleared() = 0;
 };
-
-// The key column a click on header `header` (1 for the first) chooses; 0 for
-// the hidden headers and any number outside the list.
-int KeyColumnForHeader(int header);
 
 class ListModel {
  public:
@@ -85,11 +76,12 @@ class ListModel {
   ListModel& operator=(const ListModel&) = delete;
 
   void SetObserver(ListObserver* observer) { observer_ = observer; }
+  void SetKeys(RowKeys* keys) { keys_ = keys; }
 
   void Clear();
   // Appends the row of an entry at the end; its text is the path and its
   // small icon the kind until it is rendered. Returns its position.
-  int AppendRow(RowFacts facts);
+  int AppendRow(const RowFacts& facts);
   int Count() const { return static_cast<int>(order_.Size()); }
 
   // The row's texts, all made at once; CellText reads one.
@@ -98,18 +90,15 @@ class ListModel {
   Str CellText(int position, int k) const;
   // Sub-item k (1..11).
   Str SubItem(int position, int k) const;
-  // Every row once, in the order the rows were added rather than shown:
-  // the walk over a long list that looks nothing up. `visit` gets the row's
-  // number, for the two readers below, and its facts.
-  template <class Visit>
-  void ForEachRow(Visit&& visit) const {
-    std::uint32_t row = 0;
-    for (const StoredRow& r : rows_) visit(row++, r.facts);
-  }
-  // The text (k 0) of a row numbered as ForEachRow numbers them, in place.
+  // --- Rows by their number (0 to RowCount() - 1), in the order they were
+  // added rather than shown: the walk over a long list that looks nothing up.
+  std::uint32_t RowCount() const { return static_cast<std::uint32_t>(rows_.size()); }
+  const RowFactsView& FactsOfRow(std::uint32_t row) const { return rows_[row].facts; }
+  // The text (k 0) of a row, in place.
   StrView TextOfRow(std::uint32_t row) const { return TextOf(rows_.at(row)); }
-  // The text or sub-item k of a row numbered as ForEachRow numbers them.
+  // The text or sub-item k of a row.
   Str CellTextOfRow(std::uint32_t row, int k) const;
+  const RowFactsView& Facts(int position) const { return rows_[IndexAt(position)].facts; }
   std::int32_t Icon(int position) const { return rows_[IndexAt(position)].facts.kind; }
   std::int32_t Overlay(int position) const { return rows_[IndexAt(position)].overlay; }
   // The overlay picture of a row (0: none). Never compared, so it never
@@ -133,26 +122,12 @@ class ListModel {
   int Selected() const;
   void Select(int position);
 
-  // --- Sorting (ListSorting.cpp) ---
-  bool Sorted() const { return sorted_; }
-  void SetSorted(bool sorted);
-  int SortOrder() const { return sortOrder_; }  // 0 ascending, 1 descending
-  void SetSortOrder(int order);
-  // The sub-item whose text follows the kind-and-direction digit in every
-  // key: 5 (the size) at first, then as the header clicks choose. Kept
-  // across searches, for the life of the list.
-  std::int32_t SortColumn() const { return sortColumn_; }
-  // A click on header `header`: the same key column again reverses the
-  // direction, another keeps it. False, and nothing changes, for a header
-  // that sorts nothing. The keys and the order follow at the next
-  // BuildSortKeys and SetSorted(true).
-  bool ChooseSortHeader(int header);
-  // The composite key of every row, from SortColumn and the direction (only
-  // the rows appended since, when neither changed). True when the rows are
-  // now keyed by another header or direction than the arrow showed: Arrow()
-  // is then where the header's arrow belongs.
-  bool BuildSortKeys();
-  SortArrow Arrow() const { return arrow_; }
+  // --- For the sorter ---
+  const RowOrder& Order() const { return order_; }
+  // The rows in a new display order, or one row moved from one 0-based
+  // position to another; the observer is told.
+  void Reorder(const std::vector<std::uint32_t>& rows);
+  void MoveRow(std::size_t from, std::size_t to);
 
  private:
   struct StoredRow {
@@ -160,16 +135,6 @@ class ListModel {
     std::int32_t overlay = 0;
     std::int8_t unit = -1;  // as last rendered; -1: never, sub-item 1 is empty
     bool fullPath = true;   // the text is the path, else the bare name
-  };
-  // A row's composite key, as it compares: unkeyed rows (an empty key text)
-  // before the keyed ones; then the kind-and-direction digit; then the
-  // number of a padded column, or else the text of the key column.
-  struct RowKey {
-    bool keyed = false;
-    int prefix = 0;
-    bool numeric = false;
-    double number = 0;
-    StrView text;
   };
 
   std::uint32_t IndexAt(int position) const {
@@ -183,19 +148,6 @@ class ListModel {
   static bool RenderRow(StoredRow& r, int selectedUnit, bool fullPath);
   void AppendTextOf(std::uint32_t row, int k, Str& out) const;
 
-  // Sorting (ListSorting.cpp).
-  void AppendKeyText(std::uint32_t row, Str& out) const;
-  RowKey KeyOf(std::uint32_t row, Str& scratch) const;
-  int Compare(const RowKey& a, const RowKey& b) const;
-  int Compare(std::uint32_t a, std::uint32_t b) const;
-  void MarkDisplaced(std::uint32_t row);
-  void ForgetOrder();
-  void Sort();
-  void SortAll();
-  void StableSortRows(std::vector<std::uint32_t>& rows) const;
-  void MoveIntoPlace(std::uint32_t row);
-  void MergeDisplaced();
-
   const TextOrder& names_;
   NumberSeparators separators_;
   // A deque: growing it never copies the rows, so a list of many rows never
@@ -205,26 +157,7 @@ class ListModel {
   RowOrder order_;              // display position - 1 -> index into rows_
   std::int64_t selectedRow_ = -1;  // index into rows_
   ListObserver* observer_ = nullptr;
-
-  // What the header clicks chose.
-  bool sorted_ = false;
-  int sortOrder_ = 0;
-  std::int32_t sortColumn_ = kSubPaddedSize;
-  int sortHeader_ = kDesignSortHeader;  // the header that chose sortColumn_
-  // The keys: rows_[0, keyed_) carry keys made by one rule, the column and
-  // direction below; the rows after them have none yet (an empty key text).
-  size_t keyed_ = 0;
-  std::int32_t keyColumn_ = -1;  // none built yet
-  int keyOrder_ = -1;
-  SortArrow arrow_;  // what the header shows: the design's column at first
-  // While orderKnown_, the rows not listed in displaced_ stand in key order
-  // (keys and SortOrder); a sort then only has to place the listed ones.
-  bool orderKnown_ = true;
-  std::vector<std::uint32_t> displaced_;
-  std::vector<bool> isDisplaced_;  // parallel to rows_
-  // Scratch texts for keys that are made, not kept.
-  mutable Str keyA_;
-  mutable Str keyB_;
+  RowKeys* keys_ = nullptr;
 };
 
 }  // namespace tarnwick

@@ -1,8 +1,15 @@
 #pragma once
-// What a result row holds and how ListView1 shows it: the row's sub-items by
-// name, and the twelve columns (the row's text, then sub-items 1 to 11). Code,
-// tests, benchmarks and the end-to-end scripts all read them from here.
+// What a result row holds and how ListView1 shows it: one table of its
+// columns, the row's text and then sub-items 1 to 11 as other programs read
+// them (columns added later follow them, in the table and in the sub-item
+// numbers). Each gives its caption, design width, alignment, the text it
+// shows from a row's facts and how rows keyed by it compare; the rows, the
+// widths, the sort, the header clicks and the copy all read it.
 #include <array>
+
+#include "base/Text.h"
+#include "list/NumberFormat.h"
+#include "list/ResultRows.h"
 
 namespace tarnwick {
 
@@ -18,13 +25,6 @@ inline constexpr int kSubPaddedFiles = 8;    // file count, thirty digits
 inline constexpr int kSubPaddedFolders = 9;  // folder count, thirty digits
 inline constexpr int kSubKind = 10;          // "1" a folder, "2" a file lying in the root
 inline constexpr int kSubCompositeKey = 11;  // kind-and-direction digit + the key column's text
-inline constexpr int kSubItemCount = 11;
-
-// Names of the row's text (0) and its sub-items, as the end-to-end probe
-// heads the columns it writes out.
-inline constexpr std::array<const char*, kSubItemCount + 1> kSubItemNames{
-    "Text",     "SimpleSize", "Size",        "Files",         "Folders", "PaddedSize",
-    "BareName", "FullPath",   "PaddedFiles", "PaddedFolders", "Kind",    "CompositeKey"};
 
 // The kinds of row, as sub-item kSubKind holds them and as the rows number
 // their pictures.
@@ -39,30 +39,85 @@ inline constexpr int kShortTotalsPicture = 3;
 // The info tip of a row that carries that mark, when the pointer rests on it.
 inline constexpr char16_t kShortTotalsTip[] = u"Some folders below could not be read, so these totals are short.";
 
-struct ColumnDesign {
-  const char16_t* caption;
-  int widthTwips;
-  bool rightAligned;
-  int sortsBy;  // the key column a click on the header chooses; 0: none
+// What a cell's text is made from.
+struct RowCell {
+  const RowFactsView& facts;
+  int unit;       // of sub-item 1, as last rendered (0 GB, 1 MB, 2 KB); -1: never, it is empty
+  bool fullPath;  // the row's text is its path, else its bare name
+  const NumberSeparators& separators;
 };
 
-// Five visible columns, then seven of zero width that only hold row data: the
-// user can neither widen nor click them. Both size headers sort by the exact
-// byte size, the name header by the bare name.
-inline constexpr std::array<ColumnDesign, kSubItemCount + 1> kListView1Columns{{
-    {u"フォルダ名", 2400, false, kSubBareName},
-    {u"サイズ(簡略)", 1200, true, kSubPaddedSize},
-    {u"サイズ", 1440, true, kSubPaddedSize},
-    {u"ファイル数", 1000, true, kSubPaddedFiles},
-    {u"ディレクトリ数", 1250, true, kSubPaddedFolders},
-    {u"", 0, false, 0},
-    {u"", 0, false, 0},
-    {u"", 0, false, 0},
-    {u"", 0, false, 0},
-    {u"", 0, false, 0},
-    {u"", 0, false, 0},
-    {u"", 0, false, 0},
+struct ColumnDesign {
+  const char* probeName;  // how the end-to-end probe heads it
+  const char16_t* caption;
+  int widthTwips;  // 0: hidden, it only holds row data that the user can neither widen nor click
+  bool rightAligned;
+  int sortsBy;                            // the key column a click on its header chooses; 0: none
+  void (*text)(const RowCell&, Str& out);  // nullptr: the composite key, which the sorter makes
+  // Rows keyed by the column compare by this number of their facts, or else
+  // by this name in the order the user knows; a column that ranks by a
+  // number is widened for its largest numbers.
+  double (*number)(const RowFactsView&);
+  StrView (*name)(const RowFactsView&);
+};
+
+// Five visible columns, then seven of zero width. Both size headers sort by
+// the exact byte size, the name header by the bare name.
+inline constexpr std::array<ColumnDesign, 12> kListView1Columns{{
+    {"Text", u"フォルダ名", 2400, false, kSubBareName,
+     [](const RowCell& c, Str& out) { out += c.fullPath ? c.facts.path : BareName(c.facts.path); }, nullptr, nullptr},
+    {"SimpleSize", u"サイズ(簡略)", 1200, true, kSubPaddedSize,
+     [](const RowCell& c, Str& out) {
+       if (c.unit >= 0) out += SimpleSizeText(c.facts.totals.bytes, c.unit, c.separators.decimal);
+     },
+     [](const RowFactsView& f) { return f.totals.bytes; }, nullptr},
+    {"Size", u"サイズ", 1440, true, kSubPaddedSize,
+     [](const RowCell& c, Str& out) { out += GroupedNumber(c.facts.totals.bytes, c.separators.thousands); },
+     [](const RowFactsView& f) { return f.totals.bytes; }, nullptr},
+    {"Files", u"ファイル数", 1000, true, kSubPaddedFiles,
+     [](const RowCell& c, Str& out) { out += PlainNumber(c.facts.totals.files); },
+     [](const RowFactsView& f) { return f.totals.files; }, nullptr},
+    {"Folders", u"ディレクトリ数", 1250, true, kSubPaddedFolders,
+     [](const RowCell& c, Str& out) { out += PlainNumber(c.facts.totals.folders); },
+     [](const RowFactsView& f) { return f.totals.folders; }, nullptr},
+    {"PaddedSize", u"", 0, false, 0, [](const RowCell& c, Str& out) { out += PaddedNumber(c.facts.totals.bytes); },
+     [](const RowFactsView& f) { return f.totals.bytes; }, nullptr},
+    {"BareName", u"", 0, false, 0, [](const RowCell& c, Str& out) { out += BareName(c.facts.path); }, nullptr,
+     [](const RowFactsView& f) { return BareName(f.path); }},
+    {"FullPath", u"", 0, false, 0, [](const RowCell& c, Str& out) { out += c.facts.path; }, nullptr,
+     [](const RowFactsView& f) { return f.path; }},
+    {"PaddedFiles", u"", 0, false, 0, [](const RowCell& c, Str& out) { out += PaddedNumber(c.facts.totals.files); },
+     [](const RowFactsView& f) { return f.totals.files; }, nullptr},
+    {"PaddedFolders", u"", 0, false, 0,
+     [](const RowCell& c, Str& out) { out += PaddedNumber(c.facts.totals.folders); },
+     [](const RowFactsView& f) { return f.totals.folders; }, nullptr},
+    {"Kind", u"", 0, false, 0, [](const RowCell& c, Str& out) { out += DecimalText(c.facts.kind); }, nullptr,
+     nullptr},
+    {"CompositeKey", u"", 0, false, 0, nullptr, nullptr, nullptr},
 }};
+inline constexpr int kSubItemCount = static_cast<int>(kListView1Columns.size()) - 1;
+
+// A header sorts only by a column whose rows compare.
+static_assert([] {
+  for (const ColumnDesign& c : kListView1Columns) {
+    const ColumnDesign& key = kListView1Columns[static_cast<size_t>(c.sortsBy)];
+    if (c.sortsBy != 0 && key.number == nullptr && key.name == nullptr) return false;
+  }
+  return true;
+}());
+
+// The columns the list shows, in the order it shows them; the first, the
+// name column, takes the room the others leave.
+inline constexpr std::array<int, 5> kShownColumns{0, kSubSimpleSize, kSubSize, kSubFiles, kSubFolders};
+
+// The columns a copy of the whole list holds, in order, under these names.
+struct CopiedColumn {
+  const char16_t* caption;
+  int column;
+};
+inline constexpr std::array<CopiedColumn, 5> kCopiedColumns{{
+    {u"Name", kSubBareName}, {u"Bytes", kSubPaddedSize}, {u"Files", kSubFiles}, {u"Folders", kSubFolders},
+    {u"Path", kSubFullPath}}};
 
 // The header whose column the rows are sorted by before any click: "サイズ",
 // ascending.

@@ -26,38 +26,6 @@ StrView BareName(StrView st) {
   return slash == StrView::npos ? st : st.substr(slash + 1);
 }
 
-void AppendFactText(const RowFactsView& facts, int k, StrView thousands, Str& out) {
-  switch (k) {
-    case kSubSize:
-      out += GroupedNumber(facts.size, thousands);
-      break;
-    case kSubFiles:
-      out += PlainNumber(facts.files);
-      break;
-    case kSubFolders:
-      out += PlainNumber(facts.folders);
-      break;
-    case kSubPaddedSize:
-      out += PaddedNumber(facts.size);
-      break;
-    case kSubBareName:
-      out += BareName(facts.path);
-      break;
-    case kSubFullPath:
-      out += facts.path;
-      break;
-    case kSubPaddedFiles:
-      out += PaddedNumber(facts.files);
-      break;
-    case kSubPaddedFolders:
-      out += PaddedNumber(facts.folders);
-      break;
-    case kSubKind:
-      out += DecimalText(facts.kind);
-      break;
-  }
-}
-
 Str SimpleSizeText(double size, int selectedUnit, StrView decimal) {
   const SizeUnit unit = UnitFor(selectedUnit);
   // The number the padded text holds: the size rounded to a whole one.

@@ -1,24 +1,21 @@
 #pragma once
-// What a result row shows, made from what a search knew of its entry when it
-// added the row: the texts of its sub-items, the size in the chosen unit and
-// its bare name.
+// What a result row stands for, as a search knew its entry when it added the
+// row, and the texts of it that more than one column shows.
 #include <cstdint>
 
 #include "base/Text.h"
+#include "scan/FolderTotals.h"
 
 namespace tarnwick {
 
-// What a search knows of an entry of the root when it adds its row. The row's
-// sub-items 2 to 10 are made from these: 2 the size grouped by thousands, 3
-// and 4 the counts as plain numbers, 5, 8 and 9 size and counts padded to
-// thirty digits, 6 the bare name (the path's last component), 7 the path, 10
-// the kind as a number. The kind is the row's small icon too.
+// What a search knows of an entry of the root when it adds its row: its
+// path, its totals (a file's own length) and its kind, which is the row's
+// small icon too. Every text of the row is made from these, as the table of
+// columns (ResultColumns.h) says.
 template <class Path>
 struct BasicRowFacts {
   Path path;
-  double size = 0;
-  double files = 0;
-  double folders = 0;
+  FolderTotals totals;
   std::int32_t kind = 0;
 };
 using RowFacts = BasicRowFacts<Str>;
@@ -28,10 +25,6 @@ using RowFactsView = BasicRowFacts<StrView>;
 // The last component of a row's path. Only a trailing backslash is dropped,
 // so that a path given without one does not lose the last letter of its name.
 StrView BareName(StrView st);
-
-// Appends the text of sub-item k (2 to 10) of a row made from `facts`:
-// sizes, counts, their padded forms, name, path, kind. Nothing for others.
-void AppendFactText(const RowFactsView& facts, int k, StrView thousands, Str& out);
 
 // Sub-item 1: the size the padded sub-item 5 shows, in the unit of the
 // selected button (0 GB, 1 MB, 2 KB), cut down to one decimal place.

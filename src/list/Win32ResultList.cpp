@@ -168,12 +168,15 @@ void Win32ResultList::FitColumns(bool fullPath) {
 void Win32ResultList::LayoutColumns() {
   if (list_ == nullptr) return;
   ColumnPixels design{};
-  for (int k = 0; k < kVisibleColumns; ++k) design[k] = TwipsToPixels(kListView1Columns[k].widthTwips, dpi_);
+  for (int k = 0; k < kVisibleColumns; ++k) {
+    design[k] = TwipsToPixels(kListView1Columns[static_cast<size_t>(kShownColumns[k])].widthTwips, dpi_);
+  }
   RECT client{};
   ::GetClientRect(list_, &client);
   const ColumnPixels widths = ::tarnwick::FitColumns(design, widest_, client.right, fullPath_);
   for (int k = 0; k < kVisibleColumns; ++k) {
-    if (ListView_GetColumnWidth(list_, k) != widths[k]) ListView_SetColumnWidth(list_, k, widths[k]);
+    const int column = kShownColumns[k];
+    if (ListView_GetColumnWidth(list_, column) != widths[k]) ListView_SetColumnWidth(list_, column, widths[k]);
   }
 }
 

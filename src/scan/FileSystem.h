@@ -59,9 +59,6 @@ class FileSystem {
   // Attribute bits of a file or folder, or nothing when they cannot be read.
   virtual std::optional<std::uint32_t> Attributes(const Str& path) = 0;
 
-  // Length of a file in bytes, or nothing when it cannot be measured.
-  virtual std::optional<std::uint64_t> Length(const Str& path) = 0;
-
   // Whether the folder `folder` (ending in "\") is itself a link folder,
   // which is never entered.
   virtual bool IsLink(const Str& folder) = 0;

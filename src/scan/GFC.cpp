@@ -16,6 +16,7 @@ namespace {
 
 struct Folder {
   Str path;
+  DirEntry self;  // what its parent's listing said of it
   std::vector<DirEntry> entries;
   size_t next = 0;
 };
@@ -24,22 +25,20 @@ bool IsLink(const DirEntry& e) { return IsLinkFolder(e.attributes, e.reparseTag)
 
 Str ChildFolderPath(const Str& parent, const Str& name) { return AddBackslash(parent + name); }
 
+ListedEntry Listed(const DirEntry& entry, Str path) { return ListedEntry{entry, std::move(path)}; }
+
 }  // namespace
 
 bool GFC::GFC_GetFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir) {
-  DestFiles.assign(1, Str());
+  DestFiles.assign(1, ListedEntry());
   cancelFlag_ = false;
   return CollectFiles(Path, DestFiles, SearchSubDir);
 }
 
 void GFC::GFC_GetDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir) {
-  DestDirs.assign(1, Str());
+  DestDirs.assign(1, ListedEntry());
   cancelFlag_ = false;
   CollectDirs(Path, DestDirs, SearchSubDir);
-}
-
-void GFC::GFC_GetFileCoAndSize(const Str& Path, double& Count, double& Size, double& DirCount) {
-  CountFilesAndSize(Path, Count, Size, DirCount);
 }
 
 void GFC::RaiseProgDirs(const Str& Path) {
@@ -71,7 +70,7 @@ bool GFC::CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir
   if (!SearchSubDir) {
     if (!List(Path, keptEntries_)) return false;
     for (const DirEntry& entry : keptEntries_) {
-      if (!IsFolder(entry.attributes)) DestFiles.push_back(Path + entry.name);
+      if (!IsFolder(entry.attributes)) DestFiles.push_back(Listed(entry, Path + entry.name));
     }
     keptPath_ = Path;
     kept_ = true;
@@ -91,7 +90,7 @@ bool GFC::CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir
     }
     const DirEntry& entry = top.entries[top.next++];
     if (!IsFolder(entry.attributes)) {
-      DestFiles.push_back(top.path + entry.name);
+      DestFiles.push_back(Listed(entry, top.path + entry.name));
     } else if (SearchSubDir && !IsLink(entry) && !cancelFlag_) {
       Folder child;
       child.path = ChildFolderPath(top.path, entry.name);
@@ -117,57 +116,53 @@ void GFC::CollectDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir) 
   while (!stack.empty()) {
     Folder& top = stack.back();
     if (top.next == top.entries.size()) {
-      Str finished = std::move(top.path);
+      Folder finished = std::move(top);
       stack.pop_back();
-      RaiseProgDirs(finished);
+      RaiseProgDirs(finished.path);
       // A folder is listed after all of its own descendants.
-      if (!stack.empty()) DestDirs.push_back(std::move(finished));
+      if (!stack.empty()) DestDirs.push_back(ListedEntry{std::move(finished.self), std::move(finished.path)});
       continue;
     }
     const DirEntry& entry = top.entries[top.next++];
     if (!IsFolder(entry.attributes)) continue;
-    Str childPath = ChildFolderPath(top.path, entry.name);
-    if (SearchSubDir && !IsLink(entry) && !cancelFlag_) {
-      Folder child;
-      child.path = std::move(childPath);
-      if (List(child.path, child.entries)) {
-        stack.push_back(std::move(child));
-        continue;
-      }
-      // An unreadable subfolder ends quietly and is still listed itself.
-      childPath = std::move(child.path);
+    Folder child;
+    child.path = ChildFolderPath(top.path, entry.name);
+    child.self = entry;
+    if (SearchSubDir && !IsLink(entry) && !cancelFlag_ && List(child.path, child.entries)) {
+      stack.push_back(std::move(child));
+      continue;
     }
-    DestDirs.push_back(std::move(childPath));
+    // An unreadable subfolder ends quietly and is still listed itself.
+    DestDirs.push_back(ListedEntry{std::move(child.self), std::move(child.path)});
   }
 }
 
 namespace {
 
 struct CountingFolder : Folder {
-  double files = 0;
-  double bytes = 0;
-  std::int64_t folders = 0;
+  FolderTotals totals;
 };
 
 }  // namespace
 
-void GFC::CountFilesAndSize(const Str& Path, double& Count, double& Size, double& DirCount) {
+void GFC::GFC_GetFileCoAndSize(const Str& Path, FolderTotals& Totals) {
   if (cancelFlag_) return;
 
   std::vector<CountingFolder> stack(1);
   stack[0].path = Path;
   if (!fs_.IsLink(Path) && !List(Path, stack[0].entries)) {
-    Count = Size = DirCount = 0;
+    Totals = FolderTotals();
     return;
   }
 
-  // Adds a finished (or failed, all zeros) subfolder to the folder below it
-  // on the stack; the subfolder itself counts as one folder either way.
-  auto addToParent = [&stack](double files, double bytes, std::int64_t folders) {
-    CountingFolder& parent = stack.back();
-    parent.files += files;
-    parent.bytes += bytes;
-    parent.folders += 1 + folders;
+  // Adds a finished subfolder (or one not entered or failed, all zeros) to
+  // the folder below it on the stack, or hands the root's totals back.
+  auto finish = [&stack, &Totals](const FolderTotals& sub) {
+    if (stack.empty()) {
+      Totals = sub;
+    } else {
+      stack.back().totals.AddFolder(sub);
+    }
   };
 
   while (!stack.empty()) {
@@ -177,16 +172,10 @@ void GFC::CountFilesAndSize(const Str& Path, double& Count, double& Size, double
       stack.pop_back();
       bool cancel = false;
       if (events_ != nullptr) {
-        events_->ProgFileSize(finished.path, finished.files, finished.bytes, cancel);
+        events_->ProgFileSize(finished.path, finished.totals.files, finished.totals.bytes, cancel);
       }
       if (cancel) cancelFlag_ = true;
-      if (stack.empty()) {
-        Count = finished.files;
-        Size = finished.bytes;
-        DirCount = static_cast<double>(finished.folders);
-      } else {
-        addToParent(finished.files, finished.bytes, finished.folders);
-      }
+      finish(finished.totals);
       continue;
     }
 
@@ -197,28 +186,23 @@ void GFC::CountFilesAndSize(const Str& Path, double& Count, double& Size, double
         // empty, without an event; the folder still counts in its parent.
         RaiseUnreadable(top.path + entry.name, Unreadable::File);
         stack.pop_back();
-        if (stack.empty()) {
-          Count = Size = DirCount = 0;
-        } else {
-          addToParent(0, 0, 0);
-        }
+        finish(FolderTotals());
         continue;
       }
-      top.files += 1;
-      top.bytes += static_cast<double>(*entry.length);
+      top.totals.AddFile(entry);
       continue;
     }
 
     if (cancelFlag_) {
       // After a cancel the folders still in progress finish their own lists
       // but enter no further folder.
-      addToParent(0, 0, 0);
+      top.totals.AddFolder(FolderTotals());
       continue;
     }
     CountingFolder child;
     child.path = ChildFolderPath(top.path, entry.name);
     if (!IsLink(entry) && !List(child.path, child.entries)) {
-      addToParent(0, 0, 0);
+      top.totals.AddFolder(FolderTotals());
       continue;
     }
     stack.push_back(std::move(child));

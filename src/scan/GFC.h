@@ -6,6 +6,7 @@
 
 #include "base/Text.h"
 #include "scan/FileSystem.h"
+#include "scan/FolderTotals.h"
 
 namespace tarnwick {
 
@@ -32,21 +33,27 @@ class GFCEvents : public ListingObserver {
   void StillListing() override {}
 };
 
-// Entry arrays hold "" at index 0 and the entries at 1..N, so the upper bound
-// (size() - 1) equals the number of entries.
-using EntryArray = std::vector<Str>;
+// An entry as its folder's listing gave it (name, attributes, length), with
+// its full path; a folder's path ends in "\".
+struct ListedEntry : DirEntry {
+  Str path;
+};
+
+// Entry arrays hold an empty entry at index 0 and the entries at 1..N, so the
+// upper bound (size() - 1) equals the number of entries.
+using EntryArray = std::vector<ListedEntry>;
 inline size_t UpperBound(const EntryArray& a) { return a.empty() ? 0 : a.size() - 1; }
 
 class GFC {
  public:
   explicit GFC(FileSystem& fs, GFCEvents* events = nullptr) : fs_(fs), events_(events) {}
 
-  // Full paths of the files in Path (and, with SearchSubDir, in its whole
+  // The files in Path (and, with SearchSubDir, in its whole
   // tree). False when a folder could not be enumerated; the entries found
   // before that stay in DestFiles.
   [[nodiscard]] bool GFC_GetFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir);
 
-  // Paths, ending in "\", of the folders in Path (with SearchSubDir, of its
+  // The folders in Path (with SearchSubDir, of its
   // whole tree, each after its own descendants). A folder that cannot be
   // enumerated simply adds nothing. Right after GFC_GetFiles of the same
   // folder without SearchSubDir, it reuses that listing, so that the two see
@@ -55,16 +62,14 @@ class GFC {
   void GFC_GetDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir);
 
   // Files, bytes and folders in the whole tree of Path, Path itself not
-  // counted as a folder. Leaves the three outputs alone once a listener has
-  // cancelled.
-  void GFC_GetFileCoAndSize(const Str& Path, double& Count, double& Size, double& DirCount);
+  // counted as a folder. Leaves Totals alone once a listener has cancelled.
+  void GFC_GetFileCoAndSize(const Str& Path, FolderTotals& Totals);
 
   bool CancelFlag() const { return cancelFlag_; }
 
  private:
   bool CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir);
   void CollectDirs(const Str& Path, EntryArray& DestDirs, bool SearchSubDir);
-  void CountFilesAndSize(const Str& Path, double& Count, double& Size, double& DirCount);
   void RaiseProgDirs(const Str& Path);
   // Enumerates `folder` into `entries`, telling the listener when it cannot.
   bool List(const Str& folder, std::vector<DirEntry>& entries);

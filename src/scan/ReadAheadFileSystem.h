@@ -34,7 +34,6 @@ class ReadAheadFileSystem final : public FileSystem {
   bool ProbePattern(const Str& pattern) override;
   // These touch one entry only, not a folder's listing.
   std::optional<std::uint32_t> Attributes(const Str& path) override { return disk_.Attributes(path); }
-  std::optional<std::uint64_t> Length(const Str& path) override { return disk_.Length(path); }
 
   // Drops everything listed ahead and lets the workers go; never waits for
   // one. What is asked afterwards starts afresh.

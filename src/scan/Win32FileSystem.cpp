@@ -86,24 +86,6 @@ std::optional<std::uint32_t> Win32FileSystem::Attributes(const Str& path) {
   return attributes;
 }
 
-std::optional<std::uint64_t> Win32FileSystem::Length(const Str& path) {
-  if (path.empty()) return std::nullopt;
-  const std::wstring systemPath = ToSystemPath(path);
-  if (!Fits(systemPath)) return std::nullopt;
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (::GetFileAttributesExW(systemPath.c_str(), GetFileExInfoStandard, &data)) {
-    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
-    return LengthOf(data.nFileSizeHigh, data.nFileSizeLow);
-  }
-  const DWORD error = ::GetLastError();
-  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
-  // Files the system holds open (the page file, the hibernation file) refuse
-  // the attribute query but are listed with their size in their folder.
-  WIN32_FIND_DATAW entry;
-  if (!FindEntry(path, entry) || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
-  return LengthOf(entry.nFileSizeHigh, entry.nFileSizeLow);
-}
-
 bool Win32FileSystem::IsLink(const Str& folder) {
   WIN32_FIND_DATAW entry;
   if (!FindEntry(folder, entry)) return false;

@@ -25,11 +25,11 @@ class ColumnSort : public ::testing::Test {
 
   void AddRootFile(const Str& name, double size) {
     form->AddingRootFiles = 1;
-    form->AddList(u"C:\\r\\" + name + u"\\", size, 0, 0, kRootFileRow);
+    form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, 0, 0}, kRootFileRow});
   }
   void AddFolder(const Str& name, double size, double files = 0, double folders = 0) {
     form->AddingRootFiles = 0;
-    form->AddList(u"C:\\r\\" + name + u"\\", size, files, folders, kFolderRow);
+    form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, files, folders}, kFolderRow});
   }
   // Root files first, as a run adds them, then folders.
   void AddTheRows() {
@@ -48,11 +48,11 @@ class ColumnSort : public ::testing::Test {
   }
   // Every key is what rebuilding them all now would make of the rows.
   void ExpectFreshKeys() {
-    const int o = list().SortOrder();
+    const int o = form->Sorting().SortOrder();
     for (int i = 1; i <= list().Count(); ++i) {
       const bool folder = list().SubItem(i, kSubKind) == u"1";
       const Str prefix = o == 0 ? (folder ? u"6" : u"7") : (folder ? u"4" : u"3");
-      EXPECT_EQ(list().SubItem(i, kSubCompositeKey), prefix + list().SubItem(i, list().SortColumn())) << i;
+      EXPECT_EQ(list().SubItem(i, kSubCompositeKey), prefix + list().SubItem(i, form->Sorting().SortColumn())) << i;
     }
   }
 
@@ -94,14 +94,14 @@ TEST_F(ColumnSort, HeaderClicksChooseTheKeyColumnAndTheDirection) {
     view.arrowHeader = 0;
     AddTheRows();
     for (const int header : c.clicks) form->ListView1_ColumnClick(header);
-    EXPECT_EQ(list().SortColumn(), c.column);
-    EXPECT_EQ(list().SortOrder(), c.order);
+    EXPECT_EQ(form->Sorting().SortColumn(), c.column);
+    EXPECT_EQ(form->Sorting().SortOrder(), c.order);
     EXPECT_EQ(Texts(), c.rows);
     ExpectFreshKeys();
     if (!c.clicks.empty()) {
       EXPECT_EQ(view.arrowHeader, c.clicks.back());
       EXPECT_EQ(view.arrowOrder, c.order);
-      EXPECT_TRUE(list().Sorted());
+      EXPECT_TRUE(form->Sorting().Sorted());
     }
   }
 }
@@ -111,8 +111,8 @@ TEST_F(ColumnSort, HeadersPastTheFifthDoNothing) {
   form->ListView1_ColumnClick(kSizeHeader);
   const Names before = Texts();
   for (const int header : {6, 7, 8, 9, 10, 11, 12, 0, 13, -1}) form->ListView1_ColumnClick(header);
-  EXPECT_EQ(list().SortColumn(), 5);
-  EXPECT_EQ(list().SortOrder(), 1);
+  EXPECT_EQ(form->Sorting().SortColumn(), 5);
+  EXPECT_EQ(form->Sorting().SortOrder(), 1);
   EXPECT_EQ(view.arrowHeader, kSizeHeader);
   EXPECT_EQ(Texts(), before);
 }
@@ -120,8 +120,8 @@ TEST_F(ColumnSort, HeadersPastTheFifthDoNothing) {
 TEST_F(ColumnSort, AClickOnAnEmptyListCarriesIntoTheNextRun) {
   form->ListView1_ColumnClick(kFilesHeader);
   form->ListView1_ColumnClick(kFilesHeader);
-  EXPECT_EQ(list().SortColumn(), 8);
-  EXPECT_EQ(list().SortOrder(), 1);
+  EXPECT_EQ(form->Sorting().SortColumn(), 8);
+  EXPECT_EQ(form->Sorting().SortOrder(), 1);
   EXPECT_EQ(view.arrowHeader, kFilesHeader);
   EXPECT_EQ(view.arrowOrder, 1);
   AddTheRows();

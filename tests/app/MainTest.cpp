@@ -18,7 +18,7 @@ class RecordingView : public testing::FakeFormView {
   std::vector<std::string> steps;
   const Form1* form = nullptr;
   void SetText1(const Str& text) override {
-    const std::string column = form != nullptr ? std::to_string(form->ListView1().SortColumn()) : "none";
+    const std::string column = form != nullptr ? std::to_string(form->Sorting().SortColumn()) : "none";
     steps.push_back("SetText1 " + ToUtf8(text) + " SortColumn=" + column);
     FakeFormView::SetText1(text);
   }

@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, KeysInTheListReachTheHandlers) {
 }
 
 TEST_F(MainWindowTest, PopupMenusOpenAtTheirPlaceWithTheirItem) {
-  for (int i = 0; i < 5; ++i) rows.AppendRow(RowFacts{u"row " + DecimalText(i), 0, 0, 0, kFolderRow});
+  for (int i = 0; i < 5; ++i) rows.AppendRow(RowFacts{u"row " + DecimalText(i), {0, 0, 0}, kFolderRow});
   HWND list = Get(DesignedControl::ListView1);
   ASSERT_TRUE(PumpUntil(loop, [&] { return ListView_GetItemCount(list) == 5; }));
   const POINT onRow = RowPoint(list, 3);

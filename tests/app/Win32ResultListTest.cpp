@@ -124,10 +124,10 @@ class ResultListTest : public MainWindowTest {
   // A folder row as a search adds it: unsorted while it is written, then
   // keyed and put in its place by its size, then a pump.
   void AddSorted(const Str& name, double size) {
-    rows.SetSorted(false);
+    sorting.SetSorted(false);
     AddRow(name, size, kFolderRow);
-    rows.BuildSortKeys();
-    rows.SetSorted(true);
+    sorting.BuildSortKeys();
+    sorting.SetSorted(true);
     Drain(loop);
   }
 
@@ -163,7 +163,7 @@ class ResultListTest : public MainWindowTest {
 
   // A row as a search adds it, shown with its bare name in MB.
   void AddRow(const Str& name, double size, int kind) {
-    const int position = rows.AppendRow(RowFacts{u"Z:\\data\\" + name + u"\\", size, 0, 0, kind});
+    const int position = rows.AppendRow(RowFacts{u"Z:\\data\\" + name + u"\\", {size, 0, 0}, kind});
     rows.Render(position, 1, false);
   }
 };
@@ -172,7 +172,7 @@ TEST_F(ResultListTest, ShowsAppendedRowsWithSubItemsAndPictures) {
   EXPECT_EQ(Count(), 0);
   AddRow(u"photos", 1234567, kFolderRow);
   AddRow(u"notes.txt", 0, kRootFileRow);
-  rows.BuildSortKeys();
+  sorting.BuildSortKeys();
   ASSERT_EQ(Count(), 2);
   EXPECT_EQ(Cell(0, 0), u"photos");
   EXPECT_EQ(Cell(0, kSubSize), u"1,234,567");
@@ -237,7 +237,7 @@ TEST_F(ResultListTest, FollowsTheModelsOrderAndSelection) {
   AddRow(u"small", 1, kFolderRow);
   AddRow(u"big", 9, kFolderRow);
   AddRow(u"file", 5, kRootFileRow);
-  rows.BuildSortKeys();
+  sorting.BuildSortKeys();
   // A row can be selected as soon as it is appended, before the list view
   // has been told of the new rows in one step.
   rows.Select(3);
@@ -245,8 +245,8 @@ TEST_F(ResultListTest, FollowsTheModelsOrderAndSelection) {
   rows.Select(1);  // "small"
   EXPECT_EQ(SelectedItem(), 0);
 
-  rows.SetSortOrder(1);
-  rows.SetSorted(true);  // descending by the keys built ascending: file, big, small
+  sorting.SetSortOrder(1);
+  sorting.SetSorted(true);  // descending by the keys built ascending: file, big, small
   EXPECT_EQ(Cell(0, 0), u"file");
   EXPECT_EQ(Cell(1, 0), u"big");
   EXPECT_EQ(Cell(2, 0), u"small");
@@ -303,11 +303,11 @@ TEST_F(ResultListTest, ManyPlacedRowsAndResortsEndInTheModelsOrder) {
     if (i % 10 == 0) rows.Render(1 + static_cast<int>(random() % rows.Count()), i % 3, i % 20 == 0);
   }
   ExpectListShowsModel();
-  rows.SetSortOrder(1);
+  sorting.SetSortOrder(1);
   ExpectListShowsModel();
-  rows.ChooseSortHeader(1);  // by name
-  rows.BuildSortKeys();
-  rows.SetSorted(true);
+  sorting.ChooseSortHeader(1);  // by name
+  sorting.BuildSortKeys();
+  sorting.SetSorted(true);
   ExpectListShowsModel();
   rows.Clear();
   EXPECT_EQ(Count(), 0);
@@ -344,10 +344,10 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   PaintNow();
 
   // Placed at the top: every row in view moved down by one.
-  rows.SetSorted(false);
+  sorting.SetSorted(false);
   AddRow(u"first", 0, kFolderRow);
-  rows.BuildSortKeys();
-  rows.SetSorted(true);
+  sorting.BuildSortKeys();
+  sorting.SetSorted(true);
   update = FlushAndGetUpdateRect();
   EXPECT_EQ(update.top, top.top);
   EXPECT_GE(update.bottom, ItemRect(perPage - 1).bottom);
@@ -366,7 +366,7 @@ TEST_F(ResultListTest, ScreenAfterCatchingUpEqualsAFullRepaint) {
       AddSorted(Numbered(u"r", round * 100 + i), randomSize());
       rows.Render(1 + static_cast<int>(random() % rows.Count()), static_cast<int>(random() % 3), random() % 2 == 0);
     }
-    if (round == 6) rows.SetSortOrder(1);
+    if (round == 6) sorting.SetSortOrder(1);
     if (round == 9) rows.Select(3);
     PaintNow();
     const std::vector<std::uint32_t> caughtUp = ScreenPixels(List());

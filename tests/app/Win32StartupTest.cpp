@@ -36,7 +36,7 @@ TEST_F(StartupTest, Text1HoldsTheCommandLineTextExactly) {
     HWND main = program.Window().Handle();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(::IsWindowVisible(main));
-    EXPECT_EQ(program.Form().ListView1().SortColumn(), kSubPaddedSize);
+    EXPECT_EQ(program.Form().Sorting().SortColumn(), kSubPaddedSize);
     EXPECT_EQ(program.Window().SelectedUnit(), 1);
     EXPECT_FALSE(program.Window().FullPathChecked());
     EXPECT_EQ(program.Form().ListView1().Count(), 0);

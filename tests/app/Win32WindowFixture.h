@@ -5,6 +5,7 @@
 
 #include "app/Win32WindowHarness.h"
 #include "list/ListModel.h"
+#include "list/RowSorter.h"
 
 namespace tarnwick::testing {
 
@@ -30,6 +31,7 @@ class MainWindowTest : public ::testing::Test {
   Win32MessageLoop loop;
   RecordingEvents events;
   ListModel rows;
+  RowSorter sorting{rows};
   std::unique_ptr<Win32MainWindow> window;
 };
 

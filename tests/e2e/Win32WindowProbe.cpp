@@ -180,9 +180,9 @@ int DumpRows(const wchar_t* file) {
   if (out == nullptr) return 1;
   const int rows = list.Rows();
   std::string names;
-  for (const char* name : tarnwick::kSubItemNames) {
+  for (const tarnwick::ColumnDesign& column : tarnwick::kListView1Columns) {
     if (!names.empty()) names += '\t';
-    names += name;
+    names += column.probeName;
   }
   names += "\tOverlay\tState\n";
   std::fwrite(names.data(), 1, names.size(), out);

@@ -80,15 +80,6 @@ std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {
   return node->second.attributes;
 }
 
-std::optional<std::uint64_t> MemoryFileSystem::Length(const Str& path) {
-  const Str p = Normalise(path);
-  auto node = nodes_.find(p);
-  if (node == nodes_.end() || failLength_.count(p) != 0 || (node->second.attributes & kAttrDirectory)) {
-    return std::nullopt;
-  }
-  return node->second.length;
-}
-
 bool MemoryFileSystem::IsLink(const Str& folder) {
   auto node = nodes_.find(Normalise(folder));
   return node != nodes_.end() && IsLinkFolder(node->second.attributes, node->second.reparseTag);

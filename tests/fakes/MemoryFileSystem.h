@@ -30,7 +30,6 @@ class MemoryFileSystem : public FileSystem {
 
   bool ListFolder(const Str& folder, std::vector<DirEntry>& entries) override;
   std::optional<std::uint32_t> Attributes(const Str& path) override;
-  std::optional<std::uint64_t> Length(const Str& path) override;
   bool IsLink(const Str& folder) override;
   bool ProbePattern(const Str& pattern) override;
 

@@ -29,7 +29,9 @@ TEST(ColumnWidths, NumbersNeverCutNameTakesTheRoom) {
 
 TEST(ColumnWidths, OnlyTheLongestTextsAreMeasured) {
   ListModel rows;
-  for (int i = 1; i <= 300; ++i) rows.AppendRow({u"C:\\r\\" + Str(static_cast<size_t>(i), u'n') + u"\\", i * 1000.0, 0, 0, 1});
+  for (int i = 1; i <= 300; ++i) {
+    rows.AppendRow({u"C:\\r\\" + Str(static_cast<size_t>(i), u'n') + u"\\", {i * 1000.0, 0, 0}, kFolderRow});
+  }
   for (int i = 1; i <= rows.Count(); ++i) rows.Render(i, 1, false);
   std::vector<Str> measured;
   const auto measure = [&](StrView text) {

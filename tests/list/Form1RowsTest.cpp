@@ -17,11 +17,11 @@ class ResultRows : public ::testing::Test {
 
   void AddRootFile(const Str& path, double size) {
     form.AddingRootFiles = 1;
-    form.AddList(path, size, 0, 0, 2);
+    form.AddList(RowFacts{path, {size, 0, 0}, 2});
   }
   void AddFolder(const Str& path, double size, double files = 0, double folders = 0) {
     form.AddingRootFiles = 0;
-    form.AddList(path, size, files, folders, 1);
+    form.AddList(RowFacts{path, {size, files, folders}, 1});
   }
   // The first column of every row, top to bottom.
   std::vector<Str> Texts() {
@@ -68,7 +68,7 @@ TEST_F(ResultRows, FolderRowNumbers) {
 
 TEST_F(ResultRows, LocaleSeparators) {
   Form1 local(view, fs, NumberSeparators{u".", u","});
-  local.AddList(u"C:\\big\\", 1610612736, 1234, 0, 1);
+  local.AddList(RowFacts{u"C:\\big\\", {1610612736, 1234, 0}, 1});
   view.unit = 0;
   local.ReDraw();
   EXPECT_EQ(local.ListView1().SubItem(1, kSubSize), u"1.610.612.736");
@@ -84,7 +84,7 @@ TEST_F(ResultRows, CompositeKeyPrefixFollowsKindAndDirection) {
 
   ListModel& descending = form.ListView1();
   descending.Clear();
-  descending.SetSortOrder(1);
+  form.Sorting().SetSortOrder(1);
   AddFolder(u"C:\\data\\small\\", 1234);
   AddRootFile(u"C:\\data\\a.txt\\", 1234);
   form.AddingRootFiles = 0;
@@ -92,7 +92,7 @@ TEST_F(ResultRows, CompositeKeyPrefixFollowsKindAndDirection) {
   EXPECT_EQ(descending.SubItem(1, kSubCompositeKey), Str(u"4") + Zeros(26) + u"1234");
   EXPECT_EQ(descending.SubItem(2, kSubCompositeKey), Str(u"3") + Zeros(26) + u"1234");
 
-  descending.SetSortOrder(0);
+  form.Sorting().SetSortOrder(0);
   form.SortAdd();
   EXPECT_EQ(descending.SubItem(2, kSubCompositeKey), Str(u"7") + Zeros(26) + u"1234");
 }
@@ -109,7 +109,7 @@ TEST_F(ResultRows, RootFileRow) {
   EXPECT_EQ(row.sub[kSubKind], u"2");
   EXPECT_EQ(row.sub[kSubCompositeKey], u"");  // no key until the next rebuild
   EXPECT_EQ(form.AddingRootFiles, 1);
-  EXPECT_FALSE(list().Sorted());
+  EXPECT_FALSE(form.Sorting().Sorted());
   EXPECT_EQ(view.pumps, 0);
 
   view.fullPath = true;
@@ -192,8 +192,8 @@ TEST_F(ResultRows, ReDrawRendersAgainWithoutReordering) {
   for (int i = 1; i <= 3; ++i) keys.push_back(list().SubItem(i, kSubCompositeKey));
 
   // Leave the list out of key order: a ReDraw that sorted would show it.
-  list().SetSorted(false);
-  list().SetSortOrder(1);
+  form.Sorting().SetSorted(false);
+  form.Sorting().SetSortOrder(1);
   view.fullPath = true;
   form.Check1_Click();
   EXPECT_EQ(Texts(), (std::vector<Str>{u"C:\\r\\small\\", u"C:\\r\\mid\\", u"C:\\r\\big\\"}));
@@ -203,7 +203,7 @@ TEST_F(ResultRows, ReDrawRendersAgainWithoutReordering) {
   EXPECT_EQ(view.columnFits, 2);
   EXPECT_EQ(list().SubItem(3, kSubSimpleSize), u"2929.6KB");
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(list().SubItem(i, kSubCompositeKey), keys[static_cast<size_t>(i - 1)]);
-  EXPECT_FALSE(list().Sorted());
+  EXPECT_FALSE(form.Sorting().Sorted());
 }
 
 TEST_F(ResultRows, RootOnlyRunKeepsListingOrder) {
@@ -218,9 +218,9 @@ TEST_F(ResultRows, RootOnlyRunKeepsListingOrder) {
 TEST_F(ResultRows, SortAddWhileAddingRootFilesOnlyClearsTheFlag) {
   AddFolder(u"C:\\r\\a\\", 7, 3, 0);
   const Str key = list().SubItem(1, kSubCompositeKey);
-  list().SetSorted(false);
-  list().SetSortOrder(1);
-  list().ChooseSortHeader(4);  // "ファイル数"
+  form.Sorting().SetSorted(false);
+  form.Sorting().SetSortOrder(1);
+  form.Sorting().ChooseSortHeader(4);  // "ファイル数"
   form.AddingRootFiles = 1;
   form.SortAdd();
   EXPECT_EQ(form.AddingRootFiles, 0);
@@ -235,7 +235,7 @@ class BothDirections : public ResultRows, public ::testing::WithParamInterface<i
 
 TEST_P(BothDirections, FolderRowsComeBeforeRootFileRows) {
   const int order = GetParam();
-  list().SetSortOrder(order);
+  form.Sorting().SetSortOrder(order);
   AddRootFile(u"C:\\r\\f50\\", 50);
   AddRootFile(u"C:\\r\\f5000\\", 5000);
   AddRootFile(u"C:\\r\\f7\\", 7);
@@ -246,7 +246,7 @@ TEST_P(BothDirections, FolderRowsComeBeforeRootFileRows) {
   const std::vector<Str> ascending = {u"d0", u"d10a", u"d10b", u"d100000", u"f7", u"f50", u"f5000"};
   const std::vector<Str> descending = {u"d100000", u"d10a", u"d10b", u"d0", u"f5000", u"f50", u"f7"};
   EXPECT_EQ(Texts(), order == 0 ? ascending : descending);
-  EXPECT_TRUE(list().Sorted());
+  EXPECT_TRUE(form.Sorting().Sorted());
   EXPECT_EQ(view.pumps, 4);
 }
 
@@ -257,7 +257,7 @@ TEST_F(ResultRows, EachFolderRowPumpsOnceWithTheListComplete) {
   int added = 0;
   view.onPump = [&](int) {
     ASSERT_EQ(list().Count(), added);
-    EXPECT_TRUE(list().Sorted());
+    EXPECT_TRUE(form.Sorting().Sorted());
     for (int i = 1; i <= list().Count(); ++i) {
       ASSERT_FALSE(list().SubItem(i, kSubCompositeKey).empty());
       if (i > 1) {
@@ -279,7 +279,7 @@ TEST_F(ResultRows, EachFolderRowPumpsOnceWithTheListComplete) {
   // A root-file row switches sorting off and stays where it was appended.
   ++added;
   AddRootFile(u"C:\\r\\late\\", 0);
-  EXPECT_FALSE(list().Sorted());
+  EXPECT_FALSE(form.Sorting().Sorted());
   EXPECT_EQ(list().Row(list().Count()).text, u"late");
   EXPECT_EQ(view.pumps, 4);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "list/ListModel.h"
+#include "list/RowSorter.h"
 
 namespace tarnwick {
 namespace {
@@ -14,15 +15,15 @@ int Sign(int c) { return (c > 0) - (c < 0); }
 
 // A row named by its path, which holds no backslash: its text and its name.
 int Add(ListModel& list, const Str& name, double size, std::int32_t kind = kFolderRow) {
-  return list.AppendRow(RowFacts{name, size, 0, 0, kind});
+  return list.AppendRow(RowFacts{name, {size, 0, 0}, kind});
 }
 
 // As a search adds a folder row: keyed and put in its place.
-void AddSorted(ListModel& list, const Str& name, double size) {
-  list.SetSorted(false);
+void AddSorted(ListModel& list, RowSorter& sorter, const Str& name, double size) {
+  sorter.SetSorted(false);
   Add(list, name, size);
-  list.BuildSortKeys();
-  list.SetSorted(true);
+  sorter.BuildSortKeys();
+  sorter.SetSorted(true);
 }
 
 Str Names(const ListModel& list) {
@@ -33,6 +34,7 @@ Str Names(const ListModel& list) {
 
 TEST(ListModelPositions, RowsAndSelectionByPosition) {
   ListModel list;
+  RowSorter sorter(list);
   EXPECT_EQ(list.Selected(), 0);
   Add(list, u"a", 3);
   Add(list, u"b", 1);
@@ -43,11 +45,11 @@ TEST(ListModelPositions, RowsAndSelectionByPosition) {
   EXPECT_EQ(list.SubItem(3, kSubSize), u"2");
 
   list.Select(1);  // a
-  list.BuildSortKeys();
-  list.SetSorted(true);
+  sorter.BuildSortKeys();
+  sorter.SetSorted(true);
   EXPECT_EQ(Names(list), u"bca");
   EXPECT_EQ(list.Selected(), 3);
-  AddSorted(list, u"d", 0);
+  AddSorted(list, sorter, u"d", 0);
   EXPECT_EQ(list.Selected(), 4);
   EXPECT_EQ(list.Row(list.Selected()).text, u"a");
   list.Select(0);
@@ -100,10 +102,11 @@ class MirrorView : public ListObserver {
 
 TEST(ListModelObserver, OneRowPlacedIsReportedAsAMove) {
   ListModel list;
+  RowSorter sorter(list);
   MirrorView view(list);
   list.SetObserver(&view);
   for (const auto& [name, size] : {std::pair<Str, double>{u"a", 5}, {u"b", 1}, {u"c", 3}, {u"d", 9}, {u"e", 0}}) {
-    AddSorted(list, name, size);
+    AddSorted(list, sorter, name, size);
   }
   list.Render(2, 1, true);  // a render is no move
   EXPECT_EQ(Names(list), u"ebcad");
@@ -115,10 +118,11 @@ TEST(ListModelObserver, OneRowPlacedIsReportedAsAMove) {
 
 TEST(ListModelObserver, RenderingEveryRowTellsTheViewOnceAndOnlyOfAChange) {
   ListModel list;
+  RowSorter sorter(list);
   MirrorView view(list);
   list.SetObserver(&view);
   for (const auto& [name, size] : {std::pair<Str, double>{u"a", 5}, {u"b", 1}, {u"c", 3}}) {
-    AddSorted(list, u"C:\\r\\" + name + u"\\", size);
+    AddSorted(list, sorter, u"C:\\r\\" + name + u"\\", size);
   }
   list.RenderAll(1, false);
   const int refills = view.refills;
@@ -160,29 +164,31 @@ TEST(ListModelSorting, RowsSortAsTheirKeyTextsRead) {
   std::mt19937 random(20261207);
   for (int round = 0; round < 20; ++round) {
     ListModel list;
+    RowSorter sorter(list);
     MirrorView view(list);
     list.SetObserver(&view);
     for (int step = 0; step < 300; ++step) {
       const unsigned op = random() % 100;
       auto expected = Shown(list);
       if (op < 45 || list.Count() == 0) {
-        const int at = list.AppendRow(RowFacts{u"C:\\r\\" + names[random() % 6] + u"\\", sizes[random() % 6],
-                                               sizes[random() % 3], 0, static_cast<std::int32_t>(1 + random() % 2)});
+        const Str path = u"C:\\r\\" + names[random() % 6] + u"\\";
+        const FolderTotals totals{sizes[random() % 6], sizes[random() % 3], 0};
+        const int at = list.AppendRow(RowFacts{path, totals, static_cast<std::int32_t>(1 + random() % 2)});
         list.Render(at, 1, false);
         expected.emplace_back(list.Row(at).text, Str());
       } else if (op < 60) {
-        list.ChooseSortHeader(static_cast<int>(random() % 7));
+        sorter.ChooseSortHeader(static_cast<int>(random() % 7));
       } else if (op < 75) {
-        list.BuildSortKeys();
+        sorter.BuildSortKeys();
         expected = Shown(list);  // new keys, the same order
       } else if (op < 99) {
         if (op < 85) {
-          list.SetSortOrder(static_cast<int>(random() % 2));
+          sorter.SetSortOrder(static_cast<int>(random() % 2));
         } else {
-          list.SetSorted(random() % 4 != 0);
+          sorter.SetSorted(random() % 4 != 0);
         }
-        if (list.Sorted()) {
-          const int sign = list.SortOrder() == 1 ? -1 : 1;
+        if (sorter.Sorted()) {
+          const int sign = sorter.SortOrder() == 1 ? -1 : 1;
           std::stable_sort(expected.begin(), expected.end(),
                            [&](const auto& a, const auto& b) { return sign * KeyTextOrder(a.second, b.second) < 0; });
         }

@@ -101,14 +101,14 @@ class Win32Sort : public ::testing::Test {
 TEST_F(Win32Sort, HeaderClicksSortTheRowsAndMoveTheArrow) {
   Form1& form = program.Form();
   form.AddingRootFiles = 1;
-  form.AddList(u"C:\\r\\a.txt\\", 5, 0, 0, kRootFileRow);
+  form.AddList(RowFacts{u"C:\\r\\a.txt\\", {5, 0, 0}, kRootFileRow});
   form.AddingRootFiles = 0;
-  form.AddList(u"C:\\r\\Folder 10\\", 40, 3, 0, kFolderRow);
-  form.AddList(u"C:\\r\\folder 2\\", 10, 1, 0, kFolderRow);
-  form.AddList(u"C:\\r\\漢字\\", 30, 4, 0, kFolderRow);
-  form.AddList(u"C:\\r\\あいう\\", 20, 2, 0, kFolderRow);
-  form.AddList(u"C:\\r\\007\\", 50, 6, 0, kFolderRow);
-  form.AddList(u"C:\\r\\8\\", 60, 5, 0, kFolderRow);
+  form.AddList(RowFacts{u"C:\\r\\Folder 10\\", {40, 3, 0}, kFolderRow});
+  form.AddList(RowFacts{u"C:\\r\\folder 2\\", {10, 1, 0}, kFolderRow});
+  form.AddList(RowFacts{u"C:\\r\\漢字\\", {30, 4, 0}, kFolderRow});
+  form.AddList(RowFacts{u"C:\\r\\あいう\\", {20, 2, 0}, kFolderRow});
+  form.AddList(RowFacts{u"C:\\r\\007\\", {50, 6, 0}, kFolderRow});
+  form.AddList(RowFacts{u"C:\\r\\8\\", {60, 5, 0}, kFolderRow});
   EXPECT_EQ(Rows(), (Names{u"folder 2", u"あいう", u"漢字", u"Folder 10", u"007", u"8", u"a.txt"}));
   EXPECT_EQ(Arrows(), ArrowOn(3, 1));  // "サイズ", before any click
 
@@ -127,8 +127,8 @@ TEST_F(Win32Sort, HeaderClicksSortTheRowsAndMoveTheArrow) {
 }
 
 TEST_F(Win32Sort, HiddenColumnsCanNeitherBeWidenedNorClicked) {
-  program.Form().AddList(u"C:\\r\\b\\", 2, 0, 0, kFolderRow);
-  program.Form().AddList(u"C:\\r\\a\\", 1, 0, 0, kFolderRow);
+  program.Form().AddList(RowFacts{u"C:\\r\\b\\", {2, 0, 0}, kFolderRow});
+  program.Form().AddList(RowFacts{u"C:\\r\\a\\", {1, 0, 0}, kFolderRow});
   const std::vector<int> design = Widths();
   RECT last{};
   Header_GetItemRect(Header(), 4, &last);  // "ディレクトリ数", the last visible one
@@ -160,8 +160,8 @@ TEST_F(Win32Sort, HiddenColumnsCanNeitherBeWidenedNorClicked) {
   Header_GetItemRect(Header(), 4, &last);
   ClickHeaderAt(last.right + 1);
   ClickHeaderAt(last.right + 40);
-  EXPECT_EQ(program.Form().ListView1().SortColumn(), kSubPaddedSize);
-  EXPECT_EQ(program.Form().ListView1().SortOrder(), 0);
+  EXPECT_EQ(program.Form().Sorting().SortColumn(), kSubPaddedSize);
+  EXPECT_EQ(program.Form().Sorting().SortOrder(), 0);
   EXPECT_EQ(Rows(), (Names{u"a", u"b"}));
 }
 

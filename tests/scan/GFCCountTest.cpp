@@ -29,7 +29,9 @@ class Count : public ::testing::Test {
     fs.AddFolder(u"C:\\S\\T\\U");
   }
   Totals Run(const Str& path) {
-    scanner.GFC_GetFileCoAndSize(path, t.count, t.size, t.dirs);
+    FolderTotals totals{t.size, t.count, t.dirs};
+    scanner.GFC_GetFileCoAndSize(path, totals);
+    t = Totals{totals.files, totals.bytes, totals.folders};
     return t;
   }
   MemoryFileSystem fs;

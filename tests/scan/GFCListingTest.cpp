@@ -32,18 +32,22 @@ class Listing : public ::testing::Test {
   MemoryFileSystem fs;
   ScanRecorder events;
   GFC scanner{fs, &events};
-  EntryArray entries{u"stale", u"stale"};
+  EntryArray entries{ListedEntry{DirEntry(), u"stale"}, ListedEntry{DirEntry(), u"stale"}};
 };
 
 TEST_F(Listing, OneLevel) {
   ASSERT_TRUE(scanner.GFC_GetFiles(u"C:\\R\\", entries, false));
   EXPECT_EQ(Utf8(entries), (V{"", "C:\\R\\f.txt"}));
   EXPECT_EQ(UpperBound(entries), 1u);
+  // Each entry keeps what its listing said of it.
+  EXPECT_EQ(entries[1].name, u"f.txt");
+  EXPECT_EQ(entries[1].length, 1u);
   EXPECT_EQ(events.dirs, (V{"C:\\R\\"}));
 
   events.dirs.clear();
   scanner.GFC_GetDirs(u"C:\\R\\", entries, false);
   EXPECT_EQ(Utf8(entries), (V{"", "C:\\R\\A\\", "C:\\R\\B\\"}));
+  EXPECT_NE(entries[2].attributes & kAttrDirectory, 0u);
   EXPECT_EQ(events.dirs, (V{"C:\\R\\"}));
 }
 
@@ -120,14 +124,14 @@ TEST_F(Listing, LinkedFoldersAreListedButNeverEntered) {
 
 TEST_F(Listing, ListingResetsTheCancelFlagLeftByACount) {
   events.cancelAtEvent = 0;
-  double count = 0, size = 0, dirs = 0;
-  scanner.GFC_GetFileCoAndSize(u"C:\\R\\", count, size, dirs);
+  FolderTotals totals;
+  scanner.GFC_GetFileCoAndSize(u"C:\\R\\", totals);
   ASSERT_TRUE(scanner.CancelFlag());
   scanner.GFC_GetDirs(u"C:\\R\\", entries, true);
   EXPECT_FALSE(scanner.CancelFlag());
   EXPECT_EQ(UpperBound(entries), 4u);
 
-  scanner.GFC_GetFileCoAndSize(u"C:\\R\\", count, size, dirs);
+  scanner.GFC_GetFileCoAndSize(u"C:\\R\\", totals);
   ASSERT_TRUE(scanner.CancelFlag());
   ASSERT_TRUE(scanner.GFC_GetFiles(u"C:\\R\\", entries, true));
   EXPECT_FALSE(scanner.CancelFlag());
@@ -138,9 +142,9 @@ TEST_F(Listing, NamesInAnyScriptAreJoinedUnchanged) {
   fs.AddFolder(u"C:\\R\\日本語 フォルダ");
   fs.AddFile(u"C:\\R\\\U0001F600.txt", 1);
   scanner.GFC_GetDirs(u"C:\\R\\", entries, false);
-  EXPECT_EQ(entries.back(), u"C:\\R\\日本語 フォルダ\\");
+  EXPECT_EQ(entries.back().path, u"C:\\R\\日本語 フォルダ\\");
   ASSERT_TRUE(scanner.GFC_GetFiles(u"C:\\R\\", entries, false));
-  EXPECT_EQ(entries.back(), u"C:\\R\\\U0001F600.txt");
+  EXPECT_EQ(entries.back().path, u"C:\\R\\\U0001F600.txt");
 }
 
 TEST_F(Listing, FoldersRightAfterFilesOfTheSameFolderComeFromThatOneListing) {
@@ -167,9 +171,9 @@ TEST_F(Listing, FoldersRightAfterFilesOfTheSameFolderComeFromThatOneListing) {
 
 TEST_F(Listing, ALongListingTellsTheListenerNowAndThen) {
   for (int i = 0; i < 1300; ++i) fs.AddFile(u"C:\\R\\B\\many" + DecimalText(i), 1);
-  double count = 0, size = 0, dirs = 0;
-  scanner.GFC_GetFileCoAndSize(u"C:\\R\\", count, size, dirs);
-  EXPECT_EQ(count, 1305);
+  FolderTotals totals;
+  scanner.GFC_GetFileCoAndSize(u"C:\\R\\", totals);
+  EXPECT_EQ(totals.files, 1305);
   EXPECT_EQ(events.stillListing, 1301 / 512);
   // Nobody is told of listings made outside the scanner.
   std::vector<DirEntry> listing;

@@ -38,7 +38,7 @@ struct ScanRecorder : GFCEvents {
 
 inline std::vector<std::string> Utf8(const EntryArray& entries) {
   std::vector<std::string> out;
-  for (const Str& e : entries) out.push_back(ToUtf8(e));
+  for (const ListedEntry& e : entries) out.push_back(ToUtf8(e.path));
   return out;
 }
 

@@ -23,9 +23,9 @@ struct Totals {
 class Win32Count : public ::testing::Test {
  protected:
   Totals Count(const Str& path) {
-    Totals t;
-    scanner.GFC_GetFileCoAndSize(path, t.files, t.bytes, t.dirs);
-    return t;
+    FolderTotals t;
+    scanner.GFC_GetFileCoAndSize(path, t);
+    return Totals{t.files, t.bytes, t.folders};
   }
   Win32FileSystem fs;
   ScanRecorder events;
@@ -107,7 +107,8 @@ TEST_F(Win32Count, EveryImmediateSubfolderMatchesAnIndependentCount) {
 
   EntryArray dirs;
   scanner.GFC_GetDirs(root, dirs, false);
-  std::vector<Str> listed(dirs.begin() + 1, dirs.end());
+  std::vector<Str> listed;
+  for (size_t i = 1; i < dirs.size(); ++i) listed.push_back(dirs[i].path);
   std::vector<Str> wanted;
   for (const auto& e : expected) wanted.push_back(root + e.name + u"\\");
   std::sort(listed.begin(), listed.end());

@@ -18,9 +18,14 @@ using testing::LongTail;
 using testing::ScanRecorder;
 using testing::TempTree;
 
-std::vector<Str> Sorted(EntryArray entries) {
-  std::sort(entries.begin() + 1, entries.end());
-  return entries;
+std::vector<Str> Sorted(std::vector<Str> paths) {
+  std::sort(paths.begin() + 1, paths.end());
+  return paths;
+}
+std::vector<Str> Sorted(const EntryArray& entries) {
+  std::vector<Str> paths;
+  for (const ListedEntry& e : entries) paths.push_back(e.path);
+  return Sorted(std::move(paths));
 }
 
 // Attributes of `name` as the enumeration of `folder` reported them, or
@@ -100,9 +105,11 @@ TEST(Win32Listing, NamesInAnyScriptAreListedAndJoinedIntoUsablePaths) {
   const std::vector<Str> files = {u"", r + u"\U0001F4C1 folder\\한국어.txt", r + u"Ελληνικά и кириллица.txt",
                                   r + u"日本語.txt", r + u"\U0001F600.bin"};
   EXPECT_EQ(Sorted(entries), Sorted(files));
-  // Each joined path leads back to its file.
-  for (size_t i = 1; i < entries.size(); ++i) EXPECT_TRUE(fs.Length(entries[i]).has_value()) << ToUtf8(entries[i]);
-  EXPECT_EQ(fs.Length(r + u"\U0001F600.bin"), 6u);
+  // Each joined path leads back to its file, and each keeps its listed length.
+  for (size_t i = 1; i < entries.size(); ++i) {
+    EXPECT_TRUE(fs.Attributes(entries[i].path).has_value()) << ToUtf8(entries[i].path);
+    if (entries[i].path == r + u"\U0001F600.bin") EXPECT_EQ(entries[i].length, 6u);
+  }
 
   scanner.GFC_GetDirs(r, entries, false);
   EXPECT_EQ(Sorted(entries), Sorted({u"", r + u"\U0001F4C1 folder\\", r + u"隠し\\"}));
@@ -130,8 +137,9 @@ TEST(Win32Listing, DirectorySymlinkIsListedAsAFolderButNeverEntered) {
   for (const std::string& dir : events.dirs) EXPECT_EQ(dir.find("dirlink"), std::string::npos) << dir;
 
   ASSERT_TRUE(scanner.GFC_GetFiles(l, entries, true));
-  EXPECT_EQ(std::count(entries.begin(), entries.end(), l + u"real\\inner\\f"), 1);
-  EXPECT_EQ(std::count(entries.begin(), entries.end(), l + u"dirlink\\inner\\f"), 0);
+  const std::vector<Str> files = Sorted(entries);
+  EXPECT_EQ(std::count(files.begin(), files.end(), l + u"real\\inner\\f"), 1);
+  EXPECT_EQ(std::count(files.begin(), files.end(), l + u"dirlink\\inner\\f"), 0);
 }
 
 TEST(Win32Listing, PathsLongerThan260CharactersAreListedWithoutTheExtendedForm) {
@@ -146,7 +154,9 @@ TEST(Win32Listing, PathsLongerThan260CharactersAreListedWithoutTheExtendedForm) 
   EntryArray entries;
   ASSERT_TRUE(scanner.GFC_GetFiles(top, entries, true));
   EXPECT_EQ(Sorted(entries), Sorted({u"", deep + u"second.bin", deep + u"長い名前.txt"}));
-  EXPECT_EQ(fs.Length(deep + u"長い名前.txt"), 7u);
+  for (const ListedEntry& e : entries) {
+    if (e.path == deep + u"長い名前.txt") EXPECT_EQ(e.length, 7u);
+  }
   EXPECT_EQ(SafeGetAttr(fs, deep + u"空のフォルダ") & kAttrDirectory, kAttrDirectory);
 
   scanner.GFC_GetDirs(deep, entries, false);
@@ -154,9 +164,9 @@ TEST(Win32Listing, PathsLongerThan260CharactersAreListedWithoutTheExtendedForm) 
 
   scanner.GFC_GetDirs(top, entries, true);
   ASSERT_EQ(UpperBound(entries), 7u);
-  EXPECT_EQ(entries[1], deep + u"空のフォルダ\\");
-  EXPECT_EQ(entries[2], deep);
-  for (const Str& e : entries) EXPECT_FALSE(ShowsExtendedForm(e)) << ToUtf8(e);
+  EXPECT_EQ(entries[1].path, deep + u"空のフォルダ\\");
+  EXPECT_EQ(entries[2].path, deep);
+  for (const ListedEntry& e : entries) EXPECT_FALSE(ShowsExtendedForm(e.path)) << ToUtf8(e.path);
   for (const std::string& dir : events.dirs) EXPECT_EQ(dir.find("\\\\?\\"), std::string::npos) << dir;
 }
 
@@ -165,14 +175,13 @@ TEST(Win32Listing, MissingFolder) {
   Win32FileSystem fs;
   ScanRecorder events;
   GFC scanner(fs, &events);
-  EntryArray entries{u"", u"stale"};
+  EntryArray entries{ListedEntry(), ListedEntry{DirEntry(), u"stale"}};
   EXPECT_FALSE(scanner.GFC_GetFiles(tree.root() + u"gone\\", entries, false));
   EXPECT_EQ(UpperBound(entries), 0u);
   scanner.GFC_GetDirs(tree.root() + u"gone\\", entries, true);
   EXPECT_EQ(UpperBound(entries), 0u);
   EXPECT_TRUE(events.dirs.empty());
   EXPECT_EQ(SafeGetAttr(fs, tree.root() + u"gone"), 0u);
-  EXPECT_FALSE(fs.Length(tree.root() + u"gone").has_value());
 }
 
 }  // namespace

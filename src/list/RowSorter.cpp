@@ -1,6 +1,3 @@
-// Sorting the rows, all of it: the sort state that the header clicks choose,
-// the composite key of each row and the order of the rows by their keys.
-//
 // A row's key, as its sub-item 11 shows it, is one digit, (1 - 2 x order) x
 // kind + 5, followed by the text of sub-item SortColumn: the digit keeps
 // folder rows (kind 1) above root-file rows (kind 2) in both directions, 6
@@ -12,23 +9,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "list/ListModel.h"
+#include "list/RowSorter.h"
 
 namespace tarnwick {
 namespace {
 
 int Sign(int c) { return (c > 0) - (c < 0); }
-
-// The value of padded sub-item k (5, 8 or 9): the number its text holds.
-bool PaddedValue(const RowFactsView& facts, int k, double& value) {
-  const double raw = k == kSubPaddedSize     ? facts.size
-                     : k == kSubPaddedFiles  ? facts.files
-                     : k == kSubPaddedFolders ? facts.folders
-                                              : -1;
-  if (raw < 0) return false;
-  value = std::round(raw) + 0.0;  // as the text rounds it; no negative zero
-  return true;
-}
 
 }  // namespace
 
@@ -38,7 +24,7 @@ int KeyColumnForHeader(int header) {
              : 0;
 }
 
-bool ListModel::ChooseSortHeader(int header) {
+bool RowSorter::ChooseSortHeader(int header) {
   const int k = KeyColumnForHeader(header);
   if (k == 0) return false;
   if (k == sortColumn_) {
@@ -50,14 +36,14 @@ bool ListModel::ChooseSortHeader(int header) {
   return true;
 }
 
-bool ListModel::BuildSortKeys() {
+bool RowSorter::BuildSortKeys() {
   if (sortColumn_ == keyColumn_ && sortOrder_ == keyOrder_) {
     // The same rule: only the rows without a key get one.
-    for (size_t row = keyed_; row < rows_.size(); ++row) MarkDisplaced(static_cast<std::uint32_t>(row));
+    for (std::uint32_t row = keyed_; row < rows_.RowCount(); ++row) MarkDisplaced(row);
   } else {
     ForgetOrder();
   }
-  keyed_ = rows_.size();
+  keyed_ = rows_.RowCount();
   keyColumn_ = sortColumn_;
   keyOrder_ = sortOrder_;
   const SortArrow now{sortHeader_, sortOrder_};
@@ -66,29 +52,24 @@ bool ListModel::BuildSortKeys() {
   return true;
 }
 
-void ListModel::AppendKeyText(std::uint32_t row, Str& out) const {
+void RowSorter::AppendKeyText(std::uint32_t row, Str& out) const {
   if (row >= keyed_) return;
-  const RowFactsView& facts = rows_[row].facts;
-  out += DecimalText((1 - 2 * keyOrder_) * facts.kind + 5);
-  AppendTextOf(row, keyColumn_, out);
+  out += DecimalText((1 - 2 * keyOrder_) * rows_.FactsOfRow(row).kind + 5);
+  out += rows_.CellTextOfRow(row, keyColumn_);
 }
 
-ListModel::RowKey ListModel::KeyOf(std::uint32_t row, Str& scratch) const {
+RowSorter::RowKey RowSorter::KeyOf(std::uint32_t row) const {
   RowKey key;
   if (row >= keyed_) return key;
-  const RowFactsView& facts = rows_[row].facts;
+  const RowFactsView& facts = rows_.FactsOfRow(row);
   key.keyed = true;
   key.prefix = (1 - 2 * keyOrder_) * facts.kind + 5;
-  key.numeric = PaddedValue(facts, keyColumn_, key.number);
-  if (key.numeric) return key;
-  if (keyColumn_ == kSubBareName) {
-    key.text = BareName(facts.path);
-  } else if (keyColumn_ == kSubFullPath) {
-    key.text = facts.path;
+  const ColumnDesign& column = kListView1Columns[static_cast<size_t>(keyColumn_)];
+  key.numeric = column.number != nullptr;
+  if (key.numeric) {
+    key.number = std::round(column.number(facts)) + 0.0;  // as the texts round it; no negative zero
   } else {
-    scratch.clear();
-    AppendTextOf(row, keyColumn_, scratch);
-    key.text = scratch;
+    key.text = column.name(facts);
   }
   return key;
 }
@@ -96,7 +77,7 @@ ListModel::RowKey ListModel::KeyOf(std::uint32_t row, Str& scratch) const {
 // Three-way comparison of two keys in the current direction. Names the
 // order holds equal (equal but for case) compare by their code units, so
 // that rows come out in the same order on every sort.
-int ListModel::Compare(const RowKey& a, const RowKey& b) const {
+int RowSorter::Compare(const RowKey& a, const RowKey& b) const {
   int c = 0;
   if (!a.keyed || !b.keyed) {
     c = static_cast<int>(a.keyed) - static_cast<int>(b.keyed);
@@ -105,39 +86,52 @@ int ListModel::Compare(const RowKey& a, const RowKey& b) const {
   } else if (a.numeric && b.numeric) {
     c = a.number < b.number ? -1 : a.number > b.number ? 1 : 0;
   } else {
-    c = Sign(names_.Compare(a.text, b.text));
+    c = Sign(rows_.Names().Compare(a.text, b.text));
     if (c == 0) c = Sign(a.text.compare(b.text));
   }
   return sortOrder_ == 1 ? -c : c;
 }
 
-int ListModel::Compare(std::uint32_t a, std::uint32_t b) const { return Compare(KeyOf(a, keyA_), KeyOf(b, keyB_)); }
+int RowSorter::Compare(std::uint32_t a, std::uint32_t b) const { return Compare(KeyOf(a), KeyOf(b)); }
 
-void ListModel::SetSorted(bool sorted) {
+void RowSorter::SetSorted(bool sorted) {
   sorted_ = sorted;
   if (sorted_) Sort();
 }
 
-void ListModel::SetSortOrder(int order) {
+void RowSorter::SetSortOrder(int order) {
   if (order != sortOrder_) ForgetOrder();
   sortOrder_ = order;
   if (sorted_) Sort();
 }
 
-void ListModel::MarkDisplaced(std::uint32_t row) {
+void RowSorter::RowAdded(std::uint32_t row) {
+  isDisplaced_.push_back(false);
+  // Its empty key may stand out of order.
+  MarkDisplaced(row);
+}
+
+void RowSorter::RowsCleared() {
+  displaced_.clear();
+  isDisplaced_.clear();
+  orderKnown_ = true;  // no rows are in order
+  keyed_ = 0;
+}
+
+void RowSorter::MarkDisplaced(std::uint32_t row) {
   if (!orderKnown_ || isDisplaced_[row]) return;
   isDisplaced_[row] = true;
   displaced_.push_back(row);
 }
 
 // The rows are no longer known to be in order: the next sort sorts them all.
-void ListModel::ForgetOrder() {
+void RowSorter::ForgetOrder() {
   for (const std::uint32_t row : displaced_) isDisplaced_[row] = false;
   displaced_.clear();
   orderKnown_ = false;
 }
 
-void ListModel::Sort() {
+void RowSorter::Sort() {
   if (!orderKnown_) {
     SortAll();
   } else if (displaced_.size() == 1) {
@@ -150,30 +144,22 @@ void ListModel::Sort() {
   orderKnown_ = true;
 }
 
-void ListModel::SortAll() {
-  std::vector<std::uint32_t> rows = order_.Flatten();
+void RowSorter::SortAll() {
+  std::vector<std::uint32_t> rows = rows_.Order().Flatten();
   StableSortRows(rows);
-  order_.Assign(rows);
-  if (observer_ != nullptr) observer_->RowsReordered();
+  rows_.Reorder(rows);
 }
 
 // A stable sort of `rows` by key. Each key is read once into an item that
 // travels with its row, so that comparing them touches no row.
-void ListModel::StableSortRows(std::vector<std::uint32_t>& rows) const {
+void RowSorter::StableSortRows(std::vector<std::uint32_t>& rows) const {
   struct Item {
     RowKey key;
     std::uint32_t row;
   };
-  // Keys made as text (none of the header's columns) need their own.
-  std::deque<Str> texts;
   std::vector<Item> items;
   items.reserve(rows.size());
-  for (const std::uint32_t row : rows) {
-    Str scratch;
-    Item item{KeyOf(row, scratch), row};
-    if (!scratch.empty()) item.key.text = texts.emplace_back(std::move(scratch));
-    items.push_back(item);
-  }
+  for (const std::uint32_t row : rows) items.push_back(Item{KeyOf(row), row});
   std::stable_sort(items.begin(), items.end(), [&](const Item& a, const Item& b) { return Compare(a.key, b.key) < 0; });
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = items[i].row;
 }
@@ -181,13 +167,14 @@ void ListModel::StableSortRows(std::vector<std::uint32_t>& rows) const {
 // The common case of adding one row to a sorted list: every other row is in
 // order, so a binary search finds the row's place. Among equal keys it goes
 // where a stable sort would put it: after those above it, before those below.
-void ListModel::MoveIntoPlace(std::uint32_t row) {
-  const size_t from = order_.PositionOf(row);
+void RowSorter::MoveIntoPlace(std::uint32_t row) {
+  const RowOrder& order = rows_.Order();
+  const size_t from = order.PositionOf(row);
   // The first position in [first, last) whose row does not pass `before`.
   const auto partition = [&](size_t first, size_t last, auto before) {
     while (first < last) {
       const size_t middle = first + (last - first) / 2;
-      if (before(order_.At(middle))) {
+      if (before(order.At(middle))) {
         first = middle + 1;
       } else {
         last = middle;
@@ -196,22 +183,20 @@ void ListModel::MoveIntoPlace(std::uint32_t row) {
     return first;
   };
   size_t to = from;
-  if (from > 0 && Compare(row, order_.At(from - 1)) < 0) {
+  if (from > 0 && Compare(row, order.At(from - 1)) < 0) {
     to = partition(0, from, [&](std::uint32_t other) { return Compare(row, other) >= 0; });
-  } else if (from + 1 < order_.Size() && Compare(order_.At(from + 1), row) < 0) {
-    to = partition(from + 1, order_.Size(), [&](std::uint32_t other) { return Compare(other, row) < 0; }) - 1;
+  } else if (from + 1 < order.Size() && Compare(order.At(from + 1), row) < 0) {
+    to = partition(from + 1, order.Size(), [&](std::uint32_t other) { return Compare(other, row) < 0; }) - 1;
   }
-  if (to == from) return;
-  order_.Move(from, to);
-  if (observer_ != nullptr) observer_->RowMoved(static_cast<int>(from) + 1, static_cast<int>(to) + 1);
+  if (to != from) rows_.MoveRow(from, to);
 }
 
 // Several rows out of place: sort just those (ties keep display order), then
 // merge them into the rows that stayed in order, ordering equal keys by the
 // old position as a stable sort of the whole list would.
-void ListModel::MergeDisplaced() {
-  const std::vector<std::uint32_t> before = order_.Flatten();
-  std::vector<std::uint32_t> oldPosition(rows_.size());
+void RowSorter::MergeDisplaced() {
+  const std::vector<std::uint32_t> before = rows_.Order().Flatten();
+  std::vector<std::uint32_t> oldPosition(rows_.RowCount());
   for (size_t i = 0; i < before.size(); ++i) oldPosition[before[i]] = static_cast<std::uint32_t>(i);
   std::vector<std::uint32_t> moving;
   std::vector<std::uint32_t> staying;
@@ -233,8 +218,7 @@ void ListModel::MergeDisplaced() {
     next = at;
   }
   merged.insert(merged.end(), next, staying.end());
-  order_.Assign(merged);
-  if (observer_ != nullptr) observer_->RowsReordered();
+  rows_.Reorder(merged);
 }
 
 }  // namespace tarnwick

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "app/Win32Locale.h"
+#include "window/Win32Locale.h"
 
 namespace tarnwick::bench {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "app/Win32MainWindow.h"
-#include "app/Win32MessageLoop.h"
+#include "window/Win32MainWindow.h"
+#include "window/Win32MessageLoop.h"
 #include "list/Win32TextOrder.h"
 #include "scan/Win32FileSystem.h"
 

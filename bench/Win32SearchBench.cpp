@@ -26,7 +26,7 @@
 
 #include "Win32BareCount.h"
 #include "Win32BenchWindow.h"
-#include "app/PublicTexts.h"
+#include "window/PublicTexts.h"
 #include "app/StatusText.h"
 #include "base/Win32Handles.h"
 #include "base/Win32Text.h"

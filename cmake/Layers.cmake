@@ -3,10 +3,12 @@
 #   scan   the folder scanner, path helpers, the file system
 #   list   result rows, the row model, the list view
 #   nav    navigation and drop
-#   app    Form1 and its handlers, the search run, the window, start-up
+#   window the Win32 window, what its handlers are told and what they ask of
+#          it, the folder picker
+#   app    Form1 and its handlers, the search run, start-up
 # A folder's portable half builds everywhere; its Win32 half (the Win32*
 # files) only for Windows, as tarnwick_<folder>_win32.
-set(TARNWICK_LAYERS base scan list nav app)
+set(TARNWICK_LAYERS base scan list nav window app)
 
 # Each folder compiles against an include root that links to itself and the
 # folders below it and nothing else, so an include that points upwards does

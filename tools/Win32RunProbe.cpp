@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/PublicTexts.h"
+#include "window/PublicTexts.h"
 #include "base/Win32Text.h"
 
 namespace {

@@ -7,7 +7,7 @@
 // message boxes, pop-up menus and the folder picker are not shown, the hit
 // test finds no row. Writes still go to the window, which no longer shows
 // them.
-#include "app/FormView.h"
+#include "window/FormView.h"
 
 namespace tarnwick {
 

@@ -10,8 +10,8 @@
 
 #include "app/CancelPeriods.h"
 #include "app/ClosableView.h"
-#include "app/FormEvents.h"
-#include "app/FormView.h"
+#include "window/FormEvents.h"
+#include "window/FormView.h"
 #include "base/Clock.h"
 #include "list/ListModel.h"
 #include "list/RowSorter.h"

@@ -1,7 +1,7 @@
 #include <exception>
 
 #include "app/Form1.h"
-#include "app/PublicTexts.h"
+#include "window/PublicTexts.h"
 
 // A file or folder dropped on the list or the root box: its folder becomes
 // the root, written into the root box and searched through the "Search"

@@ -4,7 +4,7 @@
 // those totals from passing for complete.
 #include "app/Form1.h"
 #include "app/StatusText.h"
-#include "app/UnreadableReport.h"
+#include "window/UnreadableReport.h"
 
 namespace tarnwick {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Start-up: from the command line to the shown window.
 #include "app/Form1.h"
-#include "app/FormView.h"
+#include "window/FormView.h"
 
 namespace tarnwick {
 

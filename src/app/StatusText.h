@@ -1,6 +1,6 @@
 #pragma once
 // The texts the search run writes to the status bar.
-#include "app/PublicTexts.h"
+#include "window/PublicTexts.h"
 #include "base/Text.h"
 #include "scan/UnreadableList.h"
 

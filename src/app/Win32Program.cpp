@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/Win32Locale.h"
+#include "window/Win32Locale.h"
 
 namespace tarnwick {
 

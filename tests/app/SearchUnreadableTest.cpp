@@ -1,6 +1,6 @@
 #include "app/SearchFixture.h"
 #include "app/StatusText.h"
-#include "app/UnreadableReport.h"
+#include "window/UnreadableReport.h"
 #include "list/ResultColumns.h"
 #include "list/ResultRows.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/Win32Pause.h"
+#include "window/Win32Pause.h"
 #include "app/Win32WindowFixture.h"
 #include "base/Win32Text.h"
 

@@ -10,7 +10,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/Win32MessageLoop.h"
+#include "window/Win32MessageLoop.h"
 #include "base/Text.h"
 
 namespace tarnwick::testing {

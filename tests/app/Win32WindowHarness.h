@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/Win32MainWindow.h"
-#include "app/Win32MessageLoop.h"
+#include "window/Win32MainWindow.h"
+#include "window/Win32MessageLoop.h"
 
 namespace tarnwick::testing {
 

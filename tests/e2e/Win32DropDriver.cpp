@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PublicTexts.h"
+#include "window/PublicTexts.h"
 #include "base/Text.h"
 #include "base/Win32Text.h"
 

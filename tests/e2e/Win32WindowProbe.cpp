@@ -48,8 +48,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FormDesign.h"
-#include "app/PublicTexts.h"
+#include "window/FormDesign.h"
+#include "window/PublicTexts.h"
 #include "base/Text.h"
 #include "base/Win32GuiHandles.h"
 #include "base/Win32Text.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/FormView.h"
+#include "window/FormView.h"
 
 namespace tarnwick::testing {
 

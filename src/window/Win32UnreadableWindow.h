@@ -5,8 +5,8 @@
 // behind it; one at a time.
 #include <windows.h>
 
-#include "app/FormView.h"
-#include "app/UnreadableReport.h"
+#include "window/FormView.h"
+#include "window/UnreadableReport.h"
 #include "base/Win32GuiHandles.h"
 
 namespace tarnwick {

@@ -1,4 +1,4 @@
-#include "scan/Win32BrowseForFolder.h"
+#include "window/Win32BrowseForFolder.h"
 
 #include <windows.h>
 #include <shlobj.h>

@@ -1,6 +1,6 @@
-#include "app/Win32WindowClass.h"
+#include "window/Win32WindowClass.h"
 
-#include "app/Win32ResourceIds.h"
+#include "window/Win32ResourceIds.h"
 #include "base/Win32Text.h"
 
 namespace tarnwick {

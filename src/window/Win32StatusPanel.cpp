@@ -1,4 +1,4 @@
-#include "app/Win32StatusPanel.h"
+#include "window/Win32StatusPanel.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "app/Win32Pause.h"
+#include "window/Win32Pause.h"
 
 #include <timeapi.h>
 

@@ -1,4 +1,4 @@
-#include "app/FormDesign.h"
+#include "window/FormDesign.h"
 
 #include <algorithm>
 

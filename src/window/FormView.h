@@ -4,7 +4,7 @@
 // scripted user actions.
 #include <cstdint>
 
-#include "app/UnreadableReport.h"
+#include "window/UnreadableReport.h"
 #include "base/Clock.h"
 #include "base/Text.h"
 #include "list/NumberFormat.h"

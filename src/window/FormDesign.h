@@ -5,7 +5,7 @@
 // pixels for the DPI of the monitor it is on.
 #include <array>
 
-#include "app/PublicTexts.h"
+#include "window/PublicTexts.h"
 #include "base/Twips.h"
 
 namespace tarnwick {

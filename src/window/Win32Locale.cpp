@@ -1,4 +1,4 @@
-#include "app/Win32Locale.h"
+#include "window/Win32Locale.h"
 
 #include <windows.h>
 

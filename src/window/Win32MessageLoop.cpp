@@ -1,4 +1,4 @@
-#include "app/Win32MessageLoop.h"
+#include "window/Win32MessageLoop.h"
 
 namespace tarnwick {
 

@@ -1,6 +1,6 @@
 // ListView1's releases, double-clicks and keys reach Form1's handlers, and
 // the hit test and pop-up menus they ask for.
-#include "app/Win32MainWindow.h"
+#include "window/Win32MainWindow.h"
 
 #include <windowsx.h>
 

@@ -1,8 +1,8 @@
-#include "app/Win32MainWindow.h"
+#include "window/Win32MainWindow.h"
 
-#include "app/Win32Pictures.h"
-#include "app/Win32UiFont.h"
-#include "app/Win32WindowClass.h"
+#include "window/Win32Pictures.h"
+#include "window/Win32UiFont.h"
+#include "window/Win32WindowClass.h"
 #include "base/Win32Text.h"
 
 namespace tarnwick {

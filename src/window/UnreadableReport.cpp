@@ -1,4 +1,4 @@
-#include "app/UnreadableReport.h"
+#include "window/UnreadableReport.h"
 
 #include <algorithm>
 

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "app/Win32MainWindow.h"
-#include "app/Win32Pictures.h"
-#include "app/Win32ResourceIds.h"
+#include "window/Win32MainWindow.h"
+#include "window/Win32Pictures.h"
+#include "window/Win32ResourceIds.h"
 #include "base/Win32Text.h"
 
 namespace tarnwick {

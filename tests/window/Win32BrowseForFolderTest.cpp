@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "base/Win32Text.h"
-#include "scan/Win32BrowseForFolder.h"
+#include "window/Win32BrowseForFolder.h"
 
 namespace tarnwick {
 namespace {

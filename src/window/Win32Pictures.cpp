@@ -1,7 +1,7 @@
-#include "app/Win32Pictures.h"
+#include "window/Win32Pictures.h"
 
-#include "app/FormDesign.h"
-#include "app/Win32ResourceIds.h"
+#include "window/FormDesign.h"
+#include "window/Win32ResourceIds.h"
 
 namespace tarnwick {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/FormView.h"
+#include "window/FormView.h"
 
 namespace tarnwick {
 

@@ -1,4 +1,4 @@
-#include "app/Win32ListInput.h"
+#include "window/Win32ListInput.h"
 
 #include <commctrl.h>
 

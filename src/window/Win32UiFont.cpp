@@ -1,6 +1,6 @@
-#include "app/Win32UiFont.h"
+#include "window/Win32UiFont.h"
 
-#include "app/FormDesign.h"
+#include "window/FormDesign.h"
 
 namespace tarnwick {
 

@@ -1,8 +1,8 @@
-#include "app/Win32UnreadableWindow.h"
+#include "window/Win32UnreadableWindow.h"
 
-#include "app/PublicTexts.h"
-#include "app/Win32UiFont.h"
-#include "app/Win32WindowClass.h"
+#include "window/PublicTexts.h"
+#include "window/Win32UiFont.h"
+#include "window/Win32WindowClass.h"
 #include "base/Twips.h"
 #include "base/Win32Text.h"
 

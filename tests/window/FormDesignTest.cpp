@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/FormDesign.h"
+#include "window/FormDesign.h"
 
 namespace tarnwick {
 namespace {

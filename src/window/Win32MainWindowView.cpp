@@ -6,9 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Win32MainWindow.h"
+#include "window/Win32MainWindow.h"
 #include "base/Win32Text.h"
-#include "scan/Win32BrowseForFolder.h"
+#include "window/Win32BrowseForFolder.h"
 
 namespace tarnwick {
 namespace {

@@ -8,14 +8,14 @@
 #include <array>
 #include <deque>
 
-#include "app/FormDesign.h"
-#include "app/FormEvents.h"
-#include "app/FormView.h"
-#include "app/Win32ListInput.h"
-#include "app/Win32MessageLoop.h"
-#include "app/Win32Pause.h"
-#include "app/Win32StatusPanel.h"
-#include "app/Win32UnreadableWindow.h"
+#include "window/FormDesign.h"
+#include "window/FormEvents.h"
+#include "window/FormView.h"
+#include "window/Win32ListInput.h"
+#include "window/Win32MessageLoop.h"
+#include "window/Win32Pause.h"
+#include "window/Win32StatusPanel.h"
+#include "window/Win32UnreadableWindow.h"
 #include "base/Win32GuiHandles.h"
 #include "list/Win32ResultList.h"
 #include "nav/Win32DropTarget.h"

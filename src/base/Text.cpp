@@ -57,4 +57,12 @@ Str DecimalText(long long value) {
   return Str(digits.begin(), digits.end());
 }
 
+bool StartsWithIgnoringCase(StrView text, StrView prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (FoldCase(text[i]) != FoldCase(prefix[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace tarnwick

@@ -113,24 +113,6 @@ void ListModel::Select(int position) {
   if (observer_ != nullptr) observer_->SelectionChanged(position);
 }
 
-namespace {
-
-char16_t FoldCase(char16_t c) {
-  if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c - u'A' + u'a');
-  if (c >= u'\uFF21' && c <= u'\uFF3A') return static_cast<char16_t>(c - u'\uFF21' + u'\uFF41');
-  return c;
-}
-
-bool StartsWithIgnoringCase(StrView text, StrView prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    if (FoldCase(text[i]) != FoldCase(prefix[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 int ListModel::FindTextPrefix(StrView prefix, int start) const {
   const int n = Count();
   if (n == 0) return 0;

@@ -12,11 +12,6 @@
 #include "list/RowSorter.h"
 
 namespace tarnwick {
-namespace {
-
-int Sign(int c) { return (c > 0) - (c < 0); }
-
-}  // namespace
 
 int KeyColumnForHeader(int header) {
   return header >= 1 && header <= static_cast<int>(kListView1Columns.size())

@@ -3,8 +3,6 @@
 namespace tarnwick {
 namespace {
 
-int Sign(int c) { return (c > 0) - (c < 0); }
-
 // 0..9 for an ASCII or full-width digit, -1 for anything else.
 int DigitValue(char16_t c) {
   if (c >= u'0' && c <= u'9') return c - u'0';
@@ -12,10 +10,10 @@ int DigitValue(char16_t c) {
   return -1;
 }
 
-// Latin letters, narrow or full-width, as one small letter.
+// Latin letters, narrow or full-width, as one narrow small letter: names
+// sort as if their letters were all of one case and one width.
 char16_t FoldLetter(char16_t c) {
-  if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c - u'A' + u'a');
-  if (c >= u'\uFF21' && c <= u'\uFF3A') return static_cast<char16_t>(c - u'\uFF21' + u'a');
+  c = FoldCase(c);
   if (c >= u'\uFF41' && c <= u'\uFF5A') return static_cast<char16_t>(c - u'\uFF41' + u'a');
   return c;
 }

@@ -30,20 +30,12 @@ bool IsOpenableRow(const ListModel& rows, int position) {
 }
 
 int FolderRowNamed(const ListModel& rows, StrView name) {
-  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
-  const auto sameIgnoringCase = [&](StrView a, StrView b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-      if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-  };
   int caseless = 0;
   for (int i = 1; i <= rows.Count(); ++i) {
     if (!IsOpenableRow(rows, i)) continue;
     const Str bare = rows.SubItem(i, kSubBareName);
     if (bare == name) return i;
-    if (caseless == 0 && sameIgnoringCase(bare, name)) caseless = i;
+    if (caseless == 0 && EqualIgnoringCase(bare, name)) caseless = i;
   }
   return caseless;
 }

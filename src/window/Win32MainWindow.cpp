@@ -16,7 +16,7 @@ Win32MainWindow::~Win32MainWindow() {
 bool Win32MainWindow::Create(FormEvents& events, ListModel& rows) {
   events_ = &events;
   rows_ = &rows;
-  if (!RegisterProgramWindowClass(kWindowClassName, &Win32MainWindow::WindowProc)) return false;
+  if (!RegisterWindowClass(kWindowClassName)) return false;
   const std::wstring caption = ToWide(kAppTitle);
   // The size is set once the window knows the DPI of its monitor.
   ::CreateWindowExW(0, ToWide(kWindowClassName).c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -25,24 +25,6 @@ bool Win32MainWindow::Create(FormEvents& events, ListModel& rows) {
   if (hwnd_ == nullptr) return false;
   Form_Load();
   return true;
-}
-
-LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  // No exception may unwind through the system's frames that called us.
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    // A window half created is no window: creation fails instead.
-    if (message == WM_CREATE) return -1;
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  }
 }
 
 LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -274,8 +256,7 @@ void Win32MainWindow::OnDestroy() {
 }
 
 void Win32MainWindow::OnNcDestroy() {
-  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  hwnd_ = nullptr;
+  ForgetWindow();
   controls_.fill(nullptr);
   toolTip_ = nullptr;
   lastFocus_ = nullptr;

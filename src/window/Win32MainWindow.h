@@ -11,6 +11,7 @@
 #include "window/FormDesign.h"
 #include "window/FormEvents.h"
 #include "window/FormView.h"
+#include "window/Win32WindowClass.h"
 #include "window/Win32ListInput.h"
 #include "window/Win32MessageLoop.h"
 #include "window/Win32Pause.h"
@@ -34,7 +35,7 @@ constexpr UINT kListReleaseMessage = WM_APP + 3;
 // The timer that draws a status text held back within a frame.
 constexpr UINT_PTR kStatusFrameTimer = 2;
 
-class Win32MainWindow final : public FormView, private DropReceiver {
+class Win32MainWindow final : public FormView, public Win32ProgramWindow, private DropReceiver {
  public:
   Win32MainWindow(Win32MessageLoop& loop, int showCommand);
   ~Win32MainWindow() override;
@@ -46,7 +47,6 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   // window.
   bool Create(FormEvents& events, ListModel& rows);
 
-  HWND Handle() const { return hwnd_; }
   HWND ControlWindow(DesignedControl control) const;
   HWND ToolTip() const { return toolTip_; }
   // The pop-up menus pop1 and pop2, as TrackPopupMenu takes them.
@@ -88,8 +88,7 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   std::uint64_t Milliseconds() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Message handlers.
   bool OnCreate();
@@ -148,7 +147,6 @@ class Win32MainWindow final : public FormView, private DropReceiver {
   int showCommand_;
   FormEvents* events_ = nullptr;
   ListModel* rows_ = nullptr;
-  HWND hwnd_ = nullptr;
   std::array<HWND, kForm1Controls.size()> controls_{};
   HWND toolTip_ = nullptr;
   HWND lastFocus_ = nullptr;

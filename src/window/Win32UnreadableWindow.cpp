@@ -35,7 +35,7 @@ void Win32UnreadableWindow::Show(HWND owner, const UnreadableReport& report, int
 }
 
 bool Win32UnreadableWindow::Create(HWND owner, int dpi) {
-  if (!RegisterProgramWindowClass(kUnreadableWindowClassName, &Win32UnreadableWindow::WindowProc)) return false;
+  if (!RegisterWindowClass(kUnreadableWindowClassName)) return false;
   dpi_ = dpi;
   if (!font_) font_ = CreateUiFont(dpi);
   const std::wstring caption = ToWide(kUnreadableWindowTitle);
@@ -81,22 +81,6 @@ void Win32UnreadableWindow::Fill() {
   ::SendMessageW(list_, LB_SETHORIZONTALEXTENT, widest + ScaleForDpi(kMargin, USER_DEFAULT_SCREEN_DPI, dpi_), 0);
   ::SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list_, nullptr, TRUE);
-}
-
-LRESULT CALLBACK Win32UnreadableWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Win32UnreadableWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32UnreadableWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  // No exception may unwind through the system's frames that called us.
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  }
 }
 
 LRESULT Win32UnreadableWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -152,8 +136,7 @@ bool Win32UnreadableWindow::OnListKey(UINT key) {
 void Win32UnreadableWindow::Copy() { clipboard_.SetClipboardText(report_.ClipboardText()); }
 
 void Win32UnreadableWindow::OnNcDestroy() {
-  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  hwnd_ = nullptr;
+  ForgetWindow();
   list_ = nullptr;
   copy_ = nullptr;
 }

@@ -6,12 +6,13 @@
 #include <windows.h>
 
 #include "window/FormView.h"
+#include "window/Win32WindowClass.h"
 #include "window/UnreadableReport.h"
 #include "base/Win32GuiHandles.h"
 
 namespace tarnwick {
 
-class Win32UnreadableWindow {
+class Win32UnreadableWindow final : public Win32ProgramWindow {
  public:
   // Copies go through `clipboard`'s SetClipboardText.
   explicit Win32UnreadableWindow(FormView& clipboard) : clipboard_(clipboard) {}
@@ -22,11 +23,9 @@ class Win32UnreadableWindow {
   // Opens the window, or brings the open one to the front, showing `report`;
   // a new one is sized for `dpi`.
   void Show(HWND owner, const UnreadableReport& report, int dpi);
-  HWND Handle() const { return hwnd_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool Create(HWND owner, int dpi);
   void Fill();
   void OnSize(int width, int height);
@@ -39,7 +38,6 @@ class Win32UnreadableWindow {
   FormView& clipboard_;
   UnreadableReport report_;
   UniqueFont font_;
-  HWND hwnd_ = nullptr;
   HWND list_ = nullptr;
   HWND copy_ = nullptr;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;

@@ -10,4 +10,28 @@ namespace tarnwick {
 // procedure. True when the class is there, also when it was already.
 bool RegisterProgramWindowClass(const Str& className, WNDPROC procedure);
 
+// A top-level window of the program as an object. Created with the object
+// as CreateWindowExW's last parameter, the window's messages reach
+// HandleMessage from WM_NCCREATE on, until ForgetWindow at WM_NCDESTROY.
+class Win32ProgramWindow {
+ public:
+  HWND Handle() const { return hwnd_; }
+
+ protected:
+  Win32ProgramWindow() = default;
+  ~Win32ProgramWindow() = default;
+  Win32ProgramWindow(const Win32ProgramWindow&) = delete;
+  Win32ProgramWindow& operator=(const Win32ProgramWindow&) = delete;
+
+  bool RegisterWindowClass(const Str& className) { return RegisterProgramWindowClass(className, &WindowProc); }
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // The window is gone: no further message reaches this object.
+  void ForgetWindow();
+
+  HWND hwnd_ = nullptr;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
 }  // namespace tarnwick

@@ -108,7 +108,9 @@ TEST(Win32Listing, NamesInAnyScriptAreListedAndJoinedIntoUsablePaths) {
   // Each joined path leads back to its file, and each keeps its listed length.
   for (size_t i = 1; i < entries.size(); ++i) {
     EXPECT_TRUE(fs.Attributes(entries[i].path).has_value()) << ToUtf8(entries[i].path);
-    if (entries[i].path == r + u"\U0001F600.bin") EXPECT_EQ(entries[i].length, 6u);
+    if (entries[i].path == r + u"\U0001F600.bin") {
+      EXPECT_EQ(entries[i].length, 6u);
+    }
   }
 
   scanner.GFC_GetDirs(r, entries, false);
@@ -155,7 +157,9 @@ TEST(Win32Listing, PathsLongerThan260CharactersAreListedWithoutTheExtendedForm) 
   ASSERT_TRUE(scanner.GFC_GetFiles(top, entries, true));
   EXPECT_EQ(Sorted(entries), Sorted({u"", deep + u"second.bin", deep + u"長い名前.txt"}));
   for (const ListedEntry& e : entries) {
-    if (e.path == deep + u"長い名前.txt") EXPECT_EQ(e.length, 7u);
+    if (e.path == deep + u"長い名前.txt") {
+      EXPECT_EQ(e.length, 7u);
+    }
   }
   EXPECT_EQ(SafeGetAttr(fs, deep + u"空のフォルダ") & kAttrDirectory, kAttrDirectory);
 

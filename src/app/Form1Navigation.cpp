@@ -1,7 +1,7 @@
 #include "app/Form1.h"
 #include "list/ListExport.h"
 #include "list/ResultColumns.h"
-#include "nav/GoUp.h"
+#include "scan/Path.h"
 #include "nav/ListNavigation.h"
 
 // Moving the root without typing: every action writes the new root into the

@@ -2,8 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/StatusText.h"
-#include "scan/LongPath.h"
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 
 // The "Search" button and the search run. The run executes inside the
 // button's click handler on the one UI thread; the window stays alive only
@@ -106,8 +105,7 @@ Str Form1::GetDirFromDirOrFile(const Str& st) {
   if (path.size() <= kMaxPathLength && IsFolder(SafeGetAttr(fs_, path))) return AddBackslash(path);
   // A file, nothing that exists, or a text too long to be a path: its
   // containing folder.
-  if (!path.empty() && path.back() == u'\\') path.pop_back();
-  return UpToLastBackslash(path);
+  return ContainingFolder(path);
 }
 
 void Form1::EnableRunControls(bool enabled) {

@@ -20,12 +20,6 @@ SizeUnit UnitFor(int selectedButton) {
 
 }  // namespace
 
-StrView BareName(StrView st) {
-  if (!st.empty() && st.back() == u'\\') st.remove_suffix(1);
-  const size_t slash = st.rfind(u'\\');
-  return slash == StrView::npos ? st : st.substr(slash + 1);
-}
-
 Str SimpleSizeText(double size, int selectedUnit, StrView decimal) {
   const SizeUnit unit = UnitFor(selectedUnit);
   // The number the padded text holds: the size rounded to a whole one.

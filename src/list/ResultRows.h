@@ -5,6 +5,7 @@
 
 #include "base/Text.h"
 #include "scan/FolderTotals.h"
+#include "scan/Path.h"
 
 namespace tarnwick {
 
@@ -21,10 +22,6 @@ struct BasicRowFacts {
 using RowFacts = BasicRowFacts<Str>;
 // The same facts as a row keeps them, its path read where it is stored.
 using RowFactsView = BasicRowFacts<StrView>;
-
-// The last component of a row's path. Only a trailing backslash is dropped,
-// so that a path given without one does not lose the last letter of its name.
-StrView BareName(StrView st);
 
 // Sub-item 1: the size the padded sub-item 5 shows, in the unit of the
 // selected button (0 GB, 1 MB, 2 KB), cut down to one decimal place.

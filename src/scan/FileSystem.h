@@ -78,4 +78,10 @@ class FileSystem {
   ListingObserver* listingObserver_ = nullptr;
 };
 
+// Attribute bits of `path`, or 0 when they cannot be read. Callers only test
+// the folder bit, so an unreadable entry counts as a file.
+inline std::uint32_t SafeGetAttr(FileSystem& fs, const Str& path) { return fs.Attributes(path).value_or(0); }
+
+inline bool IsFolder(std::uint32_t attributes) { return (attributes & kAttrDirectory) != 0; }
+
 }  // namespace tarnwick

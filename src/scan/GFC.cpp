@@ -1,6 +1,6 @@
 #include "scan/GFC.h"
 
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 
 // The three workers walk the tree with an explicit stack of folders instead
 // of recursing, so that a chain of thousands of nested folders cannot exhaust

@@ -11,7 +11,7 @@
 #include <system_error>
 #include <thread>
 
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 
 // The workers are detached: a listing can block in the system for minutes
 // (a share that stopped answering), and neither the end of a search nor the

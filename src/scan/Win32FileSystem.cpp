@@ -4,7 +4,7 @@
 
 #include "base/Win32Handles.h"
 #include "base/Win32Text.h"
-#include "scan/LongPath.h"
+#include "scan/Path.h"
 
 namespace tarnwick {
 

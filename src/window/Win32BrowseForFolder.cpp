@@ -7,7 +7,7 @@
 
 #include "base/Win32Handles.h"
 #include "base/Win32Text.h"
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 
 namespace tarnwick {
 

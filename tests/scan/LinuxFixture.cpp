@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/Win32Text.h"
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 
 namespace tarnwick::testing {
 

@@ -2,8 +2,7 @@
 
 #include "base/Text.h"
 #include "fakes/MemoryFileSystem.h"
-#include "scan/LongPath.h"
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 
 namespace tarnwick {
 namespace {

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "base/Win32Text.h"
-#include "scan/LongPath.h"
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 #include "scan/Win32FileSystem.h"
 
 namespace tarnwick::testing {

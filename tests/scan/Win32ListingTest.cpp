@@ -8,7 +8,7 @@
 #include "scan/LinuxFixture.h"
 #include "scan/ScanRecorder.h"
 #include "scan/TempTree.h"
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 #include "scan/Win32FileSystem.h"
 
 namespace tarnwick {

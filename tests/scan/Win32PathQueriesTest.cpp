@@ -4,7 +4,7 @@
 
 #include "base/Win32Text.h"
 #include "scan/TempTree.h"
-#include "scan/UserProc.h"
+#include "scan/Path.h"
 #include "scan/Win32FileSystem.h"
 
 // What the system answers for the paths a user types: these answers decide

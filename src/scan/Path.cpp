@@ -1,6 +1,34 @@
-#include "scan/LongPath.h"
+#include "scan/Path.h"
 
 namespace tarnwick {
+
+Str AddBackslash(StrView text) {
+  Str result(text);
+  if (result.empty() || result.back() != u'\\') result += u'\\';
+  return result;
+}
+
+Str UpToLastBackslash(StrView text) {
+  const size_t p = text.rfind(u'\\');
+  return p == StrView::npos ? Str() : Str(text.substr(0, p + 1));
+}
+
+StrView BareName(StrView path) {
+  if (!path.empty() && path.back() == u'\\') path.remove_suffix(1);
+  const size_t slash = path.rfind(u'\\');
+  return slash == StrView::npos ? path : path.substr(slash + 1);
+}
+
+Str ContainingFolder(StrView path) {
+  if (!path.empty() && path.back() == u'\\') path.remove_suffix(1);
+  return UpToLastBackslash(path);
+}
+
+std::optional<Str> ParentRootText(StrView text) {
+  if (!text.empty() && text.back() == u'\\') text.remove_suffix(1);
+  if (text.size() <= 2) return std::nullopt;
+  return UpToLastBackslash(text);
+}
 namespace {
 
 bool IsDriveAbsolute(StrView p) {

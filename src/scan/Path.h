@@ -1,12 +1,36 @@
 #pragma once
+// Every path helper of the program, as text alone: no disk is asked.
+//
 // Paths of any length: the Win32 layer hands every path to the system in the
 // extended "\\?\" form, which lifts the 260-character limit. No text the user
 // sees ever shows that form.
 #include <cstddef>
+#include <optional>
 
 #include "base/Text.h"
 
 namespace tarnwick {
+
+// `text` ending with "\": unchanged when it already does, else with "\"
+// appended. Only the backslash counts; "" gives "\".
+Str AddBackslash(StrView text);
+
+// Everything up to and including the last "\" of `text`, or "" when it has
+// none.
+Str UpToLastBackslash(StrView text);
+
+// The last name of a path, a final "\" left out: "C:\a\b\" gives "b".
+StrView BareName(StrView path);
+
+// The folder holding what `path` names (a final "\" left out), ending in
+// "\", or "" for a text without any "\".
+Str ContainingFolder(StrView path);
+
+// The root text one folder up from `text`, ending in "\" (or "" for a text
+// without any "\", which the search press then reports as missing), or
+// nothing at a drive root such as C:\ or C:, which has no parent. Works on
+// the text as it stands, not on the last searched root.
+std::optional<Str> ParentRootText(StrView text);
 
 // The longest path the system takes, in UTF-16 units: it counts a path's
 // bytes in 16 bits. A longer text names nothing; handed down anyway, it would

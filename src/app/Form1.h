@@ -5,11 +5,10 @@
 // of this folder; what they decide beyond composing calls lives in list/
 // (the rows and their sorting), nav/ (navigation, drops) and scan/.
 #include <cstdint>
-#include <memory>
-#include <optional>
 
 #include "app/CancelPeriods.h"
 #include "app/ClosableView.h"
+#include "app/SearchRun.h"
 #include "window/FormEvents.h"
 #include "window/FormView.h"
 #include "base/Clock.h"
@@ -20,7 +19,6 @@
 #include "scan/FileSystem.h"
 #include "scan/GFC.h"
 #include "scan/ListingWait.h"
-#include "scan/ReadAheadFileSystem.h"
 #include "scan/UnreadableList.h"
 
 namespace tarnwick {
@@ -29,7 +27,7 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
  public:
   // `names` is the order in which the user expects names: the platform's.
   Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder())
-      : view_(view), fs_(fs), list_(names, std::move(separators)), windowPace_(view, kWindowPassMs) {}
+      : view_(view), fs_(fs), list_(names, std::move(separators)), run_(view_), windowPace_(view, kWindowPassMs) {}
 
   // Folders are listed, and roots checked, by this many worker threads
   // while the window runs; 0 (the default): on the window's thread.
@@ -41,22 +39,12 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   RowSorter& Sorting() { return sorter_; }
   const RowSorter& Sorting() const { return sorter_; }
 
-  // Run-state flags: 0 or 1, see the search run for their life cycle.
-  std::int32_t CancelRequested = 0;  // the running search is to stop
-  std::int32_t Busy = 0;             // a search run is in progress
-  std::int32_t UnloadPending = 0;    // the window was closed during a run
-  std::int32_t UpPending = 0;        // go-up was pressed during a run
-  std::int32_t AddingRootFiles = 0;  // root-file rows: no sorting, no yield
-
   // The most recent mouse-button release over ListView1, recorded also
   // during a run: its button (1 left, 2 right, 4 middle) and its place in
   // the units of the list's hit test. Read by the double-click.
   std::int32_t LastMouseButton = 0;
   float LastMouseX = 0;
   float LastMouseY = 0;
-
-  // The scanner of the current run; its events arrive in ProgFileSize.
-  std::unique_ptr<GFC> GF;
 
   // --- Window events (the list in FormEvents.h), called by the window ---
 #define TARNWICK_FORM1_HANDLER(name, parameters) void name parameters override;
@@ -73,7 +61,7 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   // drop is open), and whether a search runs, or its root is being checked,
   // under its messages.
   bool TakesDrops() override;
-  bool SearchRunning() override { return Busy != 0 || rootCheck_.has_value(); }
+  bool SearchRunning() override { return run_.Busy() || run_.CheckingRoot(); }
 
   // --- Search run ---
   void C1C();
@@ -98,10 +86,6 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   void SetSimpleSize(int Index);
 
  private:
-  struct RunTotals {
-    double files = 0;
-    double bytes = 0;
-  };
   enum class PhaseEnd { Completed, Stopped, Failed };
 
   void ProgFileSize(const Str& SearchString, double FileCount, double FileSize, bool& Cancel) override {
@@ -116,26 +100,18 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   // Waiting for a worker: the window runs as during the run's own yields.
   bool KeepWaiting() override;
   void ListingReady() override { view_.WakeUp(); }
-  bool WaitGivenUp();
   ListingWait& Waiting() { return *this; }
   static constexpr std::uint32_t kListingWaitMs = 20;
-  // A root being checked by a worker, and whether that wait was given up.
-  struct RootCheck {
-    std::uint64_t began = 0;
-    bool gaveUp = false;
-  };
-  std::optional<RootCheck> rootCheck_;
-  // A stop press checks the run's root, which passed when the run began: a
-  // probe the disk does not answer within this time does not hold it up.
-  static constexpr std::uint64_t kStopCheckMs = 20;
   // Work that keeps the window waiting lets it run this often, so that a
   // click or a close is answered at once as far as the user can tell.
   static constexpr std::uint64_t kWindowPassMs = 20;
   bool LetWindowRunIfDue();
   void EnableRunControls(bool enabled);
   PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);
-  PhaseEnd AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals);
-  void FinishRun(const RunTotals& totals);
+  // Sorts the rows when a header click waited for the root-file phase.
+  void EndRootFiles();
+  PhaseEnd AddSubfolders(const Str& root, EntryArray& entries);
+  void FinishRun();
   // Selects the folder a go-up left, when the run found it, and shows the
   // list's focused row.
   void ShowPlaceAfterRun();
@@ -146,13 +122,11 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
 
   ClosableView view_;
   FileSystem& fs_;
-  // What GF lists through when folders are listed on workers.
-  std::unique_ptr<ReadAheadFileSystem> runDisk_;
   ListModel list_;
   RowSorter sorter_{list_};
+  SearchRun run_;
   UnreadableList unreadable_;
   std::uint64_t unreadableShown_ = 0;  // the count the second panel shows
-  Str placeAfterRun_;  // the name of the folder a go-up left, until its run ends
   Pacer windowPace_;
   CancelPeriods cancelPeriods_;
   unsigned listingWorkers_ = 0;

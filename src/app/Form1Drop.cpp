@@ -24,7 +24,7 @@ class Raised {
 
 }  // namespace
 
-bool Form1::TakesDrops() { return Busy == 0 && !askingAboutDrop_; }
+bool Form1::TakesDrops() { return !run_.Busy() && !askingAboutDrop_; }
 
 void Form1::DropFile(DropData& D) {
   // A drop that arrives while a run lets messages through leaves the run

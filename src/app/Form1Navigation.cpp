@@ -10,9 +10,9 @@
 namespace tarnwick {
 
 void Form1::Command4_Click() {
-  if (Busy) {
+  if (run_.Busy()) {
     // Stop the run first; it goes up once it has ended.
-    UpPending = 1;
+    run_.RequestUp();
     Command1_Click();
     return;
   }
@@ -24,16 +24,16 @@ void Form1::GoUp() {
   if (!parent) return;
   // The folder left behind is shown selected once the parent's run ends,
   // so that the user keeps their place.
-  placeAfterRun_ = Str(BareName(view_.Text1()));
+  run_.SelectAfterRun(Str(BareName(view_.Text1())));
   view_.SetText1(*parent);
   Command1_Click();
-  placeAfterRun_.clear();
+  // A press that started no run leaves nothing to select later.
+  run_.SelectAfterRun(Str());
 }
 
 void Form1::ShowPlaceAfterRun() {
-  int row = 0;
-  if (!placeAfterRun_.empty()) row = FolderRowNamed(list_, placeAfterRun_);
-  placeAfterRun_.clear();
+  const Str place = run_.TakePlaceAfterRun();
+  const int row = place.empty() ? 0 : FolderRowNamed(list_, place);
   if (row != 0) list_.Select(row);
   // The list always shows where the keyboard is.
   if (list_.Count() > 0) view_.FocusListRow(list_.Selected() != 0 ? list_.Selected() : 1);
@@ -52,7 +52,7 @@ void Form1::ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, 
   LastMouseButton = Button;
   LastMouseX = x;
   LastMouseY = y;
-  if (Busy || Button != kRightButton) return;
+  if (run_.Busy() || Button != kRightButton) return;
   const int row = view_.ListHitTest(x, y);
   if (row == 0) {
     PopUp(PopupMenu::pop2, MenuPlace::Pointer());
@@ -68,7 +68,7 @@ void Form1::ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, 
 void Form1::ListView1_DblClick() {
   // What was released last, and where: not the place of the second press.
   // Only a left-button release leads to opening a row.
-  if (Busy || LastMouseButton != kLeftButton) return;
+  if (run_.Busy() || LastMouseButton != kLeftButton) return;
   const int row = view_.ListHitTest(LastMouseX, LastMouseY);
   if (row == 0 || !IsOpenableRow(list_, row)) return;
   list_.Select(row);
@@ -79,7 +79,7 @@ void Form1::ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
   // Copying only reads the rows, so it works during a run too.
   switch (ListKeyFor(KeyCode, Shift)) {
     case ListKey::GoUp:
-      if (!Busy) つ上のフォルダを検索_Click();
+      if (!run_.Busy()) つ上のフォルダを検索_Click();
       break;
     case ListKey::CopyPath:
       if (list_.Selected() != 0) view_.SetClipboardText(EntryPath(list_, list_.Selected()));
@@ -89,7 +89,7 @@ void Form1::ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
       break;
     case ListKey::SearchAgain:
       // The root as it stands in the box, through the one door of a search.
-      if (!Busy) Command1_Click();
+      if (!run_.Busy()) Command1_Click();
       break;
     case ListKey::None:
       break;
@@ -99,7 +99,7 @@ void Form1::ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
 void Form1::ListView1_ContextMenu() {
   // The keyboard's way to the menus of the mouse: the selected row stands
   // for the row under the pointer, no selection for the empty area.
-  if (Busy) return;
+  if (run_.Busy()) return;
   const int row = list_.Selected();
   if (row == 0) {
     PopUp(PopupMenu::pop2, MenuPlace::AtRow(0));

@@ -11,30 +11,21 @@ void Form1::GF_ProgFileSize(const Str& SearchString, double FileCount, double Fi
   // a close or a header click made meanwhile run here.
   view_.PumpMessages();
   view_.PauseOneMillisecond();
-  if (CancelRequested) Cancel = true;
+  if (run_.CancelRequested()) Cancel = true;
 }
 
 bool Form1::KeepWaiting() {
   view_.PumpMessages();
-  if (WaitGivenUp()) return false;
+  if (run_.GivesUpWaiting()) return false;
   view_.RestUntilWoken(kListingWaitMs);
   return true;
-}
-
-bool Form1::WaitGivenUp() {
-  if (!rootCheck_) return CancelRequested != 0;
-  const bool closed = UnloadPending != 0;
-  const bool stopHeldUp = Busy != 0 && view_.Milliseconds() - rootCheck_->began >= kStopCheckMs;
-  if (closed || stopHeldUp) rootCheck_->gaveUp = true;
-  return rootCheck_->gaveUp;
 }
 
 void Form1::Form_QueryUnload() {
   // The close always goes ahead and the window goes at once; a run in
   // progress stops, winds down on what the window last showed and unloads
   // what is left at its end.
-  CancelRequested = 1;
-  UnloadPending = 1;
+  run_.RequestClose();
   view_.WindowGone();
 }
 

@@ -10,14 +10,12 @@ void Form1::AddList(const RowFacts& facts, bool Short) {
   // Short totals are marked on the picture; the texts hold what was counted.
   if (Short) list_.SetOverlay(i, kShortTotalsOverlay);
   SetSimpleSize(i);
-  // Root-file rows stay in listing order and keep the window waiting; each
-  // folder row leaves the whole list keyed and sorted before the window may
-  // handle what the user did meanwhile.
-  if (AddingRootFiles == 0) {
-    SortAdd();
-    sorter_.SetSorted(true);
-    view_.PumpMessages();
-  }
+  // Root-file rows stay in listing order, unkeyed, until their phase ends;
+  // any other row leaves the whole list keyed and sorted, so that whatever
+  // the window handles next sees the rows in order.
+  if (run_.AddingRootFiles()) return;
+  SortAdd();
+  sorter_.SetSorted(true);
 }
 
 void Form1::ReDraw() {

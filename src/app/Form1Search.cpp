@@ -6,8 +6,9 @@
 
 // The "Search" button and the search run. The run executes inside the
 // button's click handler on the one UI thread; the window stays alive only
-// through the progress handler and the yield after each folder row, and every
-// handler that can run there consults the run-state flags.
+// through the run's yields (the progress handler, a pass after each folder
+// row and every so many root files, the waits for a listing), and every
+// handler that can run there asks the run (SearchRun) what its phase allows.
 
 namespace tarnwick {
 namespace {
@@ -25,7 +26,7 @@ constexpr Control kRunLockedControls[] = {Control::Text1, Control::Option1_0, Co
 void Form1::Command1_Click() {
   // A press while the last press's root is still being checked adds
   // nothing to it.
-  if (rootCheck_) return;
+  if (run_.CheckingRoot()) return;
   // Validation comes first in both roles, each step reading the box afresh.
   if (view_.Text1().empty()) {
     view_.ShowMessage(kNoPathText);
@@ -41,10 +42,10 @@ void Form1::Command1_Click() {
     return;
   }
 
-  if (Busy) {
+  if (run_.Busy()) {
     // Stop role: the run notices the request at its next check.
     view_.SetEnabled(Control::Command1, false);
-    CancelRequested = 1;
+    run_.RequestStop();
     return;
   }
 
@@ -53,15 +54,16 @@ void Form1::Command1_Click() {
   view_.SetCommand1Cancel(true);
   view_.SetCommand1Default(false);
   view_.Repaint(Control::Command1);
-  // Busy is cleared however the run ends, so that a run that could not even
-  // report its failure does not turn every later press into a stop request.
-  struct BusyWhileRunning {
-    std::int32_t& busy;
-    explicit BusyWhileRunning(std::int32_t& flag) : busy(flag) { busy = 1; }
-    ~BusyWhileRunning() { busy = 0; }
-    BusyWhileRunning(const BusyWhileRunning&) = delete;
-    BusyWhileRunning& operator=(const BusyWhileRunning&) = delete;
-  } running(Busy);
+  // The run ends however the press is left, so that a run that could not
+  // even report its failure does not turn every later press into a stop
+  // request.
+  struct RunWhilePressed {
+    SearchRun& run;
+    explicit RunWhilePressed(SearchRun& r) : run(r) { run.Started(); }
+    ~RunWhilePressed() { run.Ended(); }
+    RunWhilePressed(const RunWhilePressed&) = delete;
+    RunWhilePressed& operator=(const RunWhilePressed&) = delete;
+  } running(run_);
   GetALLDirSize(folder);
 }
 
@@ -70,7 +72,7 @@ void Form1::Command1_Click(std::uint64_t madeAt) {
   // while it read "Cancel" asked to stop a run that may have ended meanwhile;
   // one made before the current run began (a second click while the first
   // press still validated) never stops that run.
-  if (Busy ? !cancelPeriods_.CoversCurrent(madeAt) : cancelPeriods_.Covers(madeAt)) return;
+  if (run_.Busy() ? !cancelPeriods_.CoversCurrent(madeAt) : cancelPeriods_.Covers(madeAt)) return;
   Command1_Click();
 }
 
@@ -85,7 +87,7 @@ std::int32_t Form1::CheckDir(const Str& st) {
   if (listingWorkers_ == 0) return fs_.ProbePattern(path) ? 0 : -1;
   // A share that stopped answering can hold the probe for minutes: a worker
   // makes it while the window runs.
-  rootCheck_.emplace(RootCheck{view_.Milliseconds(), false});
+  run_.BeginRootCheck();
   bool passed = false;
   try {
     ReadAheadFileSystem worker(fs_, Waiting(), 1);
@@ -93,10 +95,8 @@ std::int32_t Form1::CheckDir(const Str& st) {
   } catch (const std::exception&) {
     passed = false;
   }
-  const bool gaveUp = rootCheck_->gaveUp;
-  rootCheck_.reset();
   // Given up: a stop goes ahead; a closed window starts nothing.
-  if (gaveUp) passed = Busy != 0;
+  if (run_.EndRootCheck()) passed = run_.Busy();
   return passed ? 0 : -1;
 }
 
@@ -117,41 +117,34 @@ void Form1::GetALLDirSize(const Str& Path) {
   // huge tree, say) ends it through the error path rather than escaping into
   // the window procedure.
   try {
-    CancelRequested = 0;
     ClearUnreadable();
     const Str root = AddBackslash(Path);
     view_.SetText1(root);
     EnableRunControls(false);
     view_.RepaintWindow();
     list_.Clear();
-    GF.reset();
-    runDisk_.reset();
-    if (listingWorkers_ > 0) runDisk_ = std::make_unique<ReadAheadFileSystem>(fs_, Waiting(), listingWorkers_);
-    GF = std::make_unique<GFC>(runDisk_ ? static_cast<FileSystem&>(*runDisk_) : fs_, this);
+    run_.MakeScanner(fs_, listingWorkers_, Waiting(), this);
     windowPace_.Restart();
 
     EntryArray entries;
-    RunTotals totals;
+    run_.BeginRootFiles();
     PhaseEnd end = AddRootFiles(root, entries);
-    if (end == PhaseEnd::Completed) {
-      AddingRootFiles = 0;
-      end = AddSubfolders(root, entries, totals);
-    }
+    EndRootFiles();
+    if (end == PhaseEnd::Completed) end = AddSubfolders(root, entries);
     if (end == PhaseEnd::Failed) {
       FailRun();
       return;
     }
-    FinishRun(totals);
+    FinishRun();
   } catch (const std::exception&) {
     FailRun();
   }
 }
 
 Form1::PhaseEnd Form1::AddRootFiles(const Str& root, EntryArray& entries) {
-  if (!GF->GFC_GetFiles(root, entries, false)) return PhaseEnd::Failed;
+  if (!run_.GF().GFC_GetFiles(root, entries, false)) return PhaseEnd::Failed;
   const size_t n = UpperBound(entries);
   for (size_t i = 1; i <= n; ++i) {
-    AddingRootFiles = 1;
     // Its length as the listing gave it; one the listing could not measure
     // (the file went meanwhile) ends the run as a failure.
     if (!entries[i].length) return PhaseEnd::Failed;
@@ -164,24 +157,34 @@ Form1::PhaseEnd Form1::AddRootFiles(const Str& root, EntryArray& entries) {
     const bool due = windowPace_.Due();
     if (i == 1 || i == n || due) view_.SetStatusText(RootFileProgressText(static_cast<long long>(i)));
     if (due) view_.PumpMessages();
-    if (CancelRequested) return PhaseEnd::Stopped;
+    if (run_.CancelRequested()) return PhaseEnd::Stopped;
   }
   return PhaseEnd::Completed;
 }
 
-Form1::PhaseEnd Form1::AddSubfolders(const Str& root, EntryArray& entries, RunTotals& totals) {
-  GF->GFC_GetDirs(root, entries, false);
+void Form1::EndRootFiles() {
+  // The rows were appended in listing order, unkeyed: a header click made
+  // meanwhile orders them now, and the arrow follows.
+  if (!run_.EndRootFiles()) return;
+  SortAdd();
+  sorter_.SetSorted(true);
+}
+
+Form1::PhaseEnd Form1::AddSubfolders(const Str& root, EntryArray& entries) {
+  run_.GF().GFC_GetDirs(root, entries, false);
   const size_t m = UpperBound(entries);
   FolderTotals counted;
   for (size_t i = 1; i <= m; ++i) {
     const std::uint64_t unreadableBefore = unreadable_.Total();
-    GF->GFC_GetFileCoAndSize(entries[i].path, counted);
+    run_.GF().GFC_GetFileCoAndSize(entries[i].path, counted);
     ShowUnreadable();
     // The subfolder being counted when a stop arrives gets no row.
-    if (CancelRequested) return PhaseEnd::Stopped;
-    totals.files += counted.files;
-    totals.bytes += counted.bytes;
+    if (run_.CancelRequested()) return PhaseEnd::Stopped;
+    run_.Count(counted);
     AddList(RowFacts{entries[i].path, counted, kFolderRow}, unreadable_.Total() != unreadableBefore);
+    // The window runs with the list complete, keyed and in order: a header
+    // click, a stop or a close made meanwhile is handled here.
+    view_.PumpMessages();
   }
   return PhaseEnd::Completed;
 }
@@ -192,25 +195,23 @@ bool Form1::LetWindowRunIfDue() {
   return true;
 }
 
-void Form1::FinishRun(const RunTotals& totals) {
-  GF.reset();
-  runDisk_.reset();
+void Form1::FinishRun() {
+  run_.ReleaseScanner();
   EnableRunControls(true);
   ReDraw();
   ShowPlaceAfterRun();
   view_.Repaint(Control::ListView1);
   ShowUnreadable();
-  view_.SetStatusText(CancelRequested ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
+  const FolderTotals& totals = run_.RunTotals();
+  view_.SetStatusText(run_.CancelRequested() ? Str(kCancelledText) : CompletionText(totals.files, totals.bytes));
   RestoreCommand1();
-  Busy = 0;
+  run_.Ended();
 
-  if (UnloadPending) {
+  // Nothing of a go-up asked for before a close would be visible.
+  const bool goUp = run_.TakeUpRequest();
+  if (run_.UnloadPending()) {
     view_.Unload();
-    // Nothing of a go-up asked for before the close would be visible.
-    UpPending = 0;
-  }
-  if (UpPending) {
-    UpPending = 0;
+  } else if (goUp) {
     Command4_Click();
   }
 }
@@ -226,17 +227,16 @@ void Form1::RestoreCommand1() {
 void Form1::FailRun() {
   // The run's error path: the rows added so far stay, so the user sees how
   // far it got, and the window is given back as at the end of any run.
-  GF.reset();
-  runDisk_.reset();
+  run_.ReleaseScanner();
   EnableRunControls(true);
   view_.SetStatusText(kRunFailedText);
   ShowUnreadable();
   RestoreCommand1();
   // A go-up asked for during a failed run is not carried over to the next
   // run's end.
-  UpPending = 0;
+  run_.TakeUpRequest();
   // A window closed during the run still ends the program.
-  if (UnloadPending) view_.Unload();
+  if (run_.UnloadPending()) view_.Unload();
 }
 
 }  // namespace tarnwick

@@ -8,17 +8,18 @@ namespace tarnwick {
 void Form1::ListView1_ColumnClick(int Index) {
   // The captionless headers past the fifth hold row data and sort nothing.
   if (!sorter_.ChooseSortHeader(Index)) return;
+  // Root-file rows being added are not in any order yet: the click waits
+  // for their phase to end, as its input would wait for the window, and
+  // sorts them then.
+  if (run_.AddingRootFiles()) {
+    run_.SortWhenRootFilesEnd();
+    return;
+  }
   SortAdd();
   sorter_.SetSorted(true);
 }
 
 void Form1::SortAdd() {
-  // The first key rebuild after root-file rows were being added only ends
-  // that phase; a run stopped there leaves the flag set for it.
-  if (AddingRootFiles != 0) {
-    AddingRootFiles = 0;
-    return;
-  }
   // The arrow moves with the keys, so it shows the order the rows have.
   if (sorter_.BuildSortKeys()) view_.ShowSortArrow(sorter_.Arrow().header, sorter_.Arrow().order);
 }

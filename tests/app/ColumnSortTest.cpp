@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,11 +25,9 @@ class ColumnSort : public ::testing::Test {
   ListModel& list() { return form->ListView1(); }
 
   void AddRootFile(const Str& name, double size) {
-    form->AddingRootFiles = 1;
     form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, 0, 0}, kRootFileRow});
   }
   void AddFolder(const Str& name, double size, double files = 0, double folders = 0) {
-    form->AddingRootFiles = 0;
     form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, files, folders}, kFolderRow});
   }
   // Root files first, as a run adds them, then folders.
@@ -129,48 +128,97 @@ TEST_F(ColumnSort, AClickOnAnEmptyListCarriesIntoTheNextRun) {
   ExpectFreshKeys();
 }
 
-TEST_F(ColumnSort, TheFirstClickAfterARunStoppedAmongRootFilesOnlyEndsThatPhase) {
-  // A run stopped while adding root files leaves the flag set and no keys.
-  AddRootFile(u"b", 20);
-  AddRootFile(u"c", 30);
-  AddRootFile(u"a", 10);
-  form->ListView1_ColumnClick(kSizeHeader);
-  EXPECT_EQ(form->AddingRootFiles, 0);
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(list().SubItem(i, kSubCompositeKey), u"") << i;
-  EXPECT_EQ(Texts(), (Names{u"b", u"c", u"a"}));
-  form->ListView1_ColumnClick(kSizeHeader);
-  EXPECT_EQ(Texts(), (Names{u"a", u"b", u"c"}));
-  ExpectFreshKeys();
+// A search of C:\r, whose root files f50, f5000 and f7 are listed in that
+// order, with the window let run after every root file.
+class ColumnSortInARun : public ColumnSort {
+ protected:
+  void SetUp() override {
+    fs.AddFolder(u"C:\\r");
+    for (const int size : {50, 5000, 7}) fs.AddFile(u"C:\\r\\f" + DecimalText(size), static_cast<std::uint64_t>(size));
+    view.clockStep = 100;
+  }
+  // A folder holding `files` files, the first of them `size` bytes.
+  void AddFolderOnDisk(const Str& name, std::uint64_t size, int files) {
+    fs.AddFolder(u"C:\\r\\" + name);
+    for (int i = 0; i < files; ++i) fs.AddFile(u"C:\\r\\" + name + u"\\" + DecimalText(i), i == 0 ? size : 0);
+  }
+  // Runs `act` as user input when the status first reads `text`.
+  void When(const Str& text, std::function<void()> act) {
+    view.onStatus = [this, text, act, done = false](const Str& shown) mutable {
+      if (done || shown.find(text) == Str::npos) return;
+      done = true;
+      view.Post(act);
+    };
+  }
+  void Search() {
+    view.text1 = u"C:\\r";
+    form->Command1_Click();
+  }
+};
+
+// The root-file rows come unkeyed in listing order: a click made while they
+// are added waits for that phase to end and sorts them then, whether the
+// root has folders or not and however the phase ends; the arrow shows that
+// order, and the next click reverses it.
+TEST_F(ColumnSortInARun, AClickAmongTheRootFilesSortsThemOnceThatPhaseEnds) {
+  const struct {
+    const char* what;
+    bool folder;
+    std::vector<int> clicks;
+    bool stop;  // Cancel pressed after the clicks
+    Names rows;
+    int order;
+    const char16_t* lastAfterNextClick;
+  } cases[] = {
+      {"size reversed, no folders", false, {kSizeHeader}, false, {u"f5000", u"f50", u"f7"}, 1, u"f5000"},
+      {"name twice, no folders", false, {kNameHeader, kNameHeader}, false, {u"f5000", u"f50", u"f7"}, 1, u"f5000"},
+      {"name, with a folder", true, {kNameHeader}, false, {u"d", u"f7", u"f50", u"f5000"}, 0, u"f7"},
+      {"size reversed, then stopped", true, {kSizeHeader}, true, {u"f5000", u"f50"}, 1, u"f5000"},
+  };
+  bool folderMade = false;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.folder && !folderMade) {
+      AddFolderOnDisk(u"d", 1, 1);
+      folderMade = true;
+    }
+    form.emplace(view, fs);
+    view.arrowHeader = 0;
+    int arrowMovesInPhase = 0;
+    view.onPump = [&](int) {
+      if (view.status.find(u"Files in Root") != Str::npos && view.arrowHeader != 0) ++arrowMovesInPhase;
+    };
+    When(u"2Files in Root", [&] {
+      for (const int header : c.clicks) form->ListView1_ColumnClick(header);
+      if (c.stop) form->Command1_Click(view.now);
+    });
+    Search();
+    EXPECT_EQ(Texts(), c.rows);
+    EXPECT_EQ(arrowMovesInPhase, 0);
+    EXPECT_EQ(view.arrowHeader, c.clicks.back());
+    EXPECT_EQ(view.arrowOrder, c.order);
+    ExpectFreshKeys();
+    form->ListView1_ColumnClick(c.clicks.back());
+    EXPECT_EQ(view.arrowOrder, 1 - c.order);
+    EXPECT_EQ(Texts().back(), c.lastAfterNextClick);
+  }
 }
 
-TEST_F(ColumnSort, TheArrowShowsTheOrderTheRowsHave) {
-  // A click that only ends the root-file phase orders nothing: no arrow moves.
-  AddRootFile(u"b", 20);
-  AddRootFile(u"a", 10);
-  form->ListView1_ColumnClick(kFilesHeader);
-  EXPECT_EQ(view.arrowHeader, 0);
-  EXPECT_EQ(Texts(), (Names{u"b", u"a"}));
-  // Once rows are keyed by what it chose, the arrow comes to its header.
-  AddFolder(u"d", 5, 3);
+TEST_F(ColumnSortInARun, AClickWhileAFolderIsCountedOrdersTheRowsAddedAfterIt) {
+  AddFolderOnDisk(u"a", 100, 5);
+  AddFolderOnDisk(u"b", 300, 1);
+  AddFolderOnDisk(u"c", 200, 9);
+  AddFolderOnDisk(u"d", 1, 7);
+  When(u"Bytes in C:\\r\\c\\", [this] { form->ListView1_ColumnClick(kFilesHeader); });
+  Names whileDIsCounted;
+  view.onPump = [&](int) {
+    if (whileDIsCounted.empty() && view.status.find(u"Bytes in C:\\r\\d\\") != Str::npos) whileDIsCounted = Texts();
+  };
+  Search();
+  EXPECT_EQ(whileDIsCounted, (Names{u"b", u"a", u"c", u"f7", u"f50", u"f5000"}));
+  EXPECT_EQ(Texts(), (Names{u"b", u"a", u"d", u"c", u"f7", u"f50", u"f5000"}));
   EXPECT_EQ(view.arrowHeader, kFilesHeader);
   EXPECT_EQ(view.arrowOrder, 0);
-}
-
-TEST_F(ColumnSort, AClickInsideARunsYieldOrdersTheRowsAddedAfterIt) {
-  AddFolder(u"a", 100, 5);
-  AddFolder(u"b", 300, 1);
-  view.Post([&] { form->ListView1_ColumnClick(kFilesHeader); });
-  AddFolder(u"c", 200, 9);
-  EXPECT_EQ(Texts(), (Names{u"b", u"a", u"c"}));
-  AddFolder(u"d", 1, 7);
-  EXPECT_EQ(Texts(), (Names{u"b", u"a", u"d", u"c"}));
-  view.Post([&] { form->ListView1_ColumnClick(kFilesHeader); });
-  AddRootFile(u"e.txt", 999);
-  AddFolder(u"f", 0, 2);
-  AddFolder(u"g", 0, 6);
-  EXPECT_EQ(Texts(), (Names{u"c", u"d", u"g", u"a", u"f", u"b", u"e.txt"}));
-  EXPECT_EQ(view.arrowHeader, kFilesHeader);
-  EXPECT_EQ(view.arrowOrder, 1);
   ExpectFreshKeys();
 }
 

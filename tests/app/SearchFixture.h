@@ -43,12 +43,12 @@ class SearchFixture : public ::testing::Test {
     return paths;
   }
 
-  void ExpectIdleButton() const {
+  void ExpectIdleButton() {
     EXPECT_EQ(view.caption, u"Search");
     EXPECT_TRUE(view.IsEnabled(Control::Command1));
     EXPECT_TRUE(view.isDefault);
     EXPECT_FALSE(view.isCancel);
-    EXPECT_EQ(form.Busy, 0);
+    EXPECT_FALSE(form.SearchRunning());
   }
 
   MemoryFileSystem fs;

@@ -13,7 +13,6 @@ TEST_F(SearchPress, CompletedRunListsRootFilesAndSubfoldersWithTheirTotals) {
   EXPECT_EQ(view.text1, u"C:\\Data\\");
   EXPECT_EQ(view.status, u"Complate. All Search 7Files , 3345Bytes.");
   ExpectIdleButton();
-  EXPECT_EQ(form.GF, nullptr);
   for (Control c : {Control::Text1, Control::Option1_0, Control::Option1_1, Control::Option1_2, Control::Check1}) {
     EXPECT_TRUE(view.IsEnabled(c));
   }
@@ -58,8 +57,7 @@ TEST_F(SearchPress, ValidationMessagesChangeNothing) {
   }
   EXPECT_EQ(view.status, u"before");
   EXPECT_EQ(form.ListView1().Count(), 0);
-  EXPECT_EQ(form.Busy, 0);
-  EXPECT_EQ(form.CancelRequested, 0);
+  EXPECT_FALSE(form.SearchRunning());
   EXPECT_EQ(fs.listings(), 0);
 }
 
@@ -174,7 +172,6 @@ TEST_F(SearchPress, RootFileGoneBeforeItsLengthIsReadTakesTheErrorPath) {
   ExpectIdleButton();
   EXPECT_TRUE(view.IsEnabled(Control::Text1));
   EXPECT_TRUE(view.IsEnabled(Control::Check1));
-  EXPECT_EQ(form.GF, nullptr);
   EXPECT_EQ(view.unloads, 0);
 
   fs.Remove(u"C:\\Data\\b.txt");

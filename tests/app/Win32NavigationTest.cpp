@@ -165,7 +165,7 @@ class NavigationProgramTest : public ::testing::Test {
   // Waits until the window shows every row of a finished run.
   void ShownAndIdle() {
     ASSERT_TRUE(PumpUntil(program.Loop(), [&] {
-      return program.Form().Busy == 0 && ListView_GetItemCount(list) == program.Form().ListView1().Count();
+      return !program.Form().SearchRunning() && ListView_GetItemCount(list) == program.Form().ListView1().Count();
     }));
   }
   Str Text1() { return program.Window().Text1(); }
@@ -185,7 +185,7 @@ class NavigationProgramTest : public ::testing::Test {
   // Waits for a search of `root` to have run to its end.
   bool Searched(const Str& root) {
     return PumpUntil(program.Loop(), [&] {
-      return Text1() == root && program.Form().Busy == 0 &&
+      return Text1() == root && !program.Form().SearchRunning() &&
              program.Window().StatusText().rfind(u"Complate.", 0) == 0 &&
              ListView_GetItemCount(list) == program.Form().ListView1().Count();
     });

@@ -40,7 +40,7 @@ TEST_F(StartupTest, Text1HoldsTheCommandLineTextExactly) {
     EXPECT_EQ(program.Window().SelectedUnit(), 1);
     EXPECT_FALSE(program.Window().FullPathChecked());
     EXPECT_EQ(program.Form().ListView1().Count(), 0);
-    EXPECT_EQ(program.Form().Busy, 0);
+    EXPECT_FALSE(program.Form().SearchRunning());
   }
 }
 

@@ -10,8 +10,16 @@
 //                                               under a line naming the columns; the
 //                                               last, Overlay, is the row's overlay, and
 //                                               State its selected (1) and focused (2) bits
+//   window_probe column FILE NAME               writes the sub-item NAME of every row, one
+//                                               a line, UTF-8: quicker than rows on a long list
 //   window_probe panel2                         prints the text of status panel 2
 //   window_probe header N                       clicks header N of the list (1 the first)
+//   window_probe header-in-root-files N TIMEOUT_MS
+//                                               clicks header N once panel 1 counts root
+//                                               files; fails unless it still does after
+//                                               the window has taken the click
+//   window_probe arrow                          prints the header that shows the sort
+//                                               arrow and its direction: "3 down"
 //   window_probe esc                            presses Esc in the window
 //   window_probe esc-in-root-files TIMEOUT_MS   presses Esc once panel 1 counts root files,
 //                                               then times the window's answers until
@@ -153,6 +161,16 @@ class RemoteList {
     return static_cast<int>(::SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(remote_)));
   }
 
+  // The format bits of header item `index` of the list's header control.
+  int HeaderFormat(HWND header, int index) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    ::WriteProcessMemory(process_.get(), remote_, &item, sizeof item, nullptr);
+    if (::SendMessageW(header, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(remote_)) == 0) return 0;
+    ::ReadProcessMemory(process_.get(), remote_, &item, sizeof item, nullptr);
+    return item.fmt;
+  }
+
   // The row's label in the list's client coordinates.
   bool LabelRect(int row, RECT& rect) {
     rect = RECT{LVIR_LABEL, 0, 0, 0};
@@ -201,6 +219,22 @@ int DumpRows(const wchar_t* file) {
   }
   std::fclose(out);
   std::printf("%d rows\n", rows);
+  return 0;
+}
+
+int DumpColumn(const wchar_t* file, const std::wstring& name) {
+  RemoteList list(FindList());
+  const auto& names = tarnwick::kSubItemNames;
+  const auto named = std::find_if(names.begin(), names.end(),
+                                  [&](const char* n) { return tarnwick::ToWide(tarnwick::FromUtf8(n)) == name; });
+  FILE* out = list.Usable() && named != names.end() ? _wfopen(file, L"wb") : nullptr;
+  if (out == nullptr) return 1;
+  const int column = static_cast<int>(named - names.begin());
+  for (int row = 0; row < list.Rows(); ++row) {
+    const std::string line = ToUtf8(FromWide(list.Text(row, column))) + '\n';
+    std::fwrite(line.data(), 1, line.size(), out);
+  }
+  std::fclose(out);
   return 0;
 }
 
@@ -387,6 +421,45 @@ ULONGLONG AnswerMilliseconds(HWND main) {
 
 // Waits until panel 1 shows `shown`, times the window's answers for
 // `watchMs`, presses Esc, and times them on until the run reads cancelled.
+int HeaderInRootFiles(int header, DWORD timeoutMs) {
+  const std::wstring counting = tarnwick::ToWide(tarnwick::kRootFileProgressSuffix);
+  const auto inPhase = [&](const std::wstring& text) { return text.find(counting) != std::wstring::npos; };
+  const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+  HWND main = nullptr;
+  while (main == nullptr || !inPhase(StatusText(main))) {
+    if (::GetTickCount64() > end) {
+      std::fprintf(stderr, "never saw the root files counted\n");
+      return 1;
+    }
+    ::Sleep(5);
+    main = FindMainWindow();
+  }
+  // The click is sent: it returns once the window has handled it.
+  if (ClickHeader(header) != 0) return 1;
+  const std::wstring after = StatusText(main);
+  if (!inPhase(after)) {
+    std::fprintf(stderr, "the click was handled after the root files: %s\n", ToUtf8(FromWide(after)).c_str());
+    return 1;
+  }
+  return 0;
+}
+
+int PrintArrow() {
+  HWND list = FindList();
+  HWND header = list ? ::FindWindowExW(list, nullptr, WC_HEADERW, nullptr) : nullptr;
+  RemoteList remote(list);
+  if (header == nullptr || !remote.Usable()) return 1;
+  const int count = static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const int format = remote.HeaderFormat(header, i);
+    if ((format & (HDF_SORTUP | HDF_SORTDOWN)) == 0) continue;
+    std::printf("%d %s\n", i + 1, (format & HDF_SORTDOWN) != 0 ? "down" : "up");
+    return 0;
+  }
+  std::printf("none\n");
+  return 0;
+}
+
 int EscWhenShown(const std::wstring& shown, DWORD watchMs, DWORD timeoutMs) {
   const ULONGLONG end = ::GetTickCount64() + timeoutMs;
   const std::wstring cancelled = tarnwick::ToWide(tarnwick::kCancelledText);
@@ -482,8 +555,13 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"wait-status" && argc == 4) return WaitStatus(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"wait" && argc == 4) return WaitNamed(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"rows" && argc == 3) return DumpRows(argv[2]);
+  if (command == L"column" && argc == 4) return DumpColumn(argv[2], argv[3]);
   if (command == L"panel2") return PrintPanel2();
   if (command == L"header" && argc == 3) return ClickHeader(_wtoi(argv[2]));
+  if (command == L"header-in-root-files" && argc == 4) {
+    return HeaderInRootFiles(_wtoi(argv[2]), static_cast<DWORD>(_wtoi(argv[3])));
+  }
+  if (command == L"arrow") return PrintArrow();
   if (command == L"esc") return PressEsc();
   if (command == L"esc-in-root-files" && argc == 3) {
     return EscWhenShown(tarnwick::ToWide(tarnwick::kRootFileProgressSuffix), 0, static_cast<DWORD>(_wtoi(argv[2])));

@@ -8,7 +8,9 @@
 # window is closed mid-way, and a run during which Alt and F10 are tapped
 # (it completes by itself). Last, a tree with a chain of folders deeper than
 # the system can read: the totals stay those of what could be read, and the
-# second status panel says so.
+# second status panel says so. Then a root of 20,000 files and no folders: a
+# click on "サイズ" while their rows are added sorts them once all are there,
+# and Esc while they are added stops the run there.
 #   search-end-to-end.sh TARNWICK_EXE PROBE_EXE WORK_DIR
 set -euo pipefail
 exe=$1 probe=$2 work=$3
@@ -178,12 +180,40 @@ chain_files=$(cells "$work/deep.tsv" 1 BareName Files | awk -F'\t' '$1 == "chain
 [ "$chain_files" -gt 0 ] && [ "$chain_files" -lt 800 ] || fail "the chain counted $chain_files of its 800 files"
 echo "deep chain: $status; panel 2: $panel2"
 
-# --- Esc while the rows of a root of many files are added: honoured there,
-# and the window answers meanwhile. The probe starts first and waits for the
-# window, so that it sees the root-file phase from its beginning.
+# --- a click on "サイズ" while the rows of a root of many files and no
+# folders are added: it waits for that phase to end and sorts them then; the
+# arrow shows that order, and the next click reverses it. The probe starts
+# first and waits for the window, so that it sees the root-file phase from
+# its beginning.
 files_root="$work/files"
 mkdir -p "$files_root"
-(cd "$files_root" && seq -f 'file-%05g.dat' 1 20000 | xargs touch)
+python3 - "$files_root" <<'PY'
+import os, sys
+for i in range(1, 20001):
+    with open(os.path.join(sys.argv[1], "file-%05d.dat" % i), "wb") as f:
+        f.write(bytes(i * 7919 % 1000))
+PY
+"$WINE" "$probe" header-in-root-files 3 60000 > "$work/click.txt" 2>&1 &
+probe_run=$!
+"$WINE" "$exe" "$(winpath "$files_root")" >/dev/null 2>&1 &
+app=$!
+wait "$probe_run" || fail "a click on サイズ among the root files: $(cat "$work/click.txt")"
+"$WINE" "$probe" wait complete 120000 >/dev/null || fail "no completion text for the root of many files"
+"$WINE" "$probe" column "$(winpath "$work/clicked.txt")" PaddedSize >/dev/null || fail "cannot read rows"
+arrow=$("$WINE" "$probe" arrow | tr -d '\r') || fail "cannot read the arrow"
+"$WINE" "$probe" header 3 >/dev/null || fail "cannot click a header"
+"$WINE" "$probe" column "$(winpath "$work/clicked-again.txt")" PaddedSize >/dev/null || fail "cannot read rows"
+arrow_again=$("$WINE" "$probe" arrow | tr -d '\r') || fail "cannot read the arrow"
+close_window
+[ "$(wc -l < "$work/clicked.txt")" -eq 20000 ] || fail "rows of the root of many files lost"
+LC_ALL=C sort -c -r "$work/clicked.txt" || fail "the click among the root files did not sort them by size, descending"
+[ "$arrow" = "3 down" ] || fail "after the click among the root files the arrow shows: $arrow"
+LC_ALL=C sort -c "$work/clicked-again.txt" || fail "the next click did not sort by size, ascending"
+[ "$arrow_again" = "3 up" ] || fail "after the next click the arrow shows: $arrow_again"
+echo "a click on サイズ among 20,000 root files: sorted once they were added, arrow $arrow, then $arrow_again"
+
+# --- Esc while the rows of the root of many files are added: honoured there,
+# and the window answers meanwhile.
 "$WINE" "$probe" esc-in-root-files 60000 > "$work/esc.txt" &
 probe_run=$!
 "$WINE" "$exe" "$(winpath "$files_root")" >/dev/null 2>&1 &

@@ -59,9 +59,7 @@ class Win32Rows : public ::testing::Test {
 
 TEST_F(Win32Rows, RowsShowInKeyOrderAndFollowTheUnitAndFullPathSettings) {
   Form1& form = program.Form();
-  form.AddingRootFiles = 1;
   form.AddList(RowFacts{u"C:\\data\\notes.txt\\", {1023, 0, 0}, 2});
-  form.AddingRootFiles = 0;
   form.AddList(RowFacts{u"C:\\data\\photos\\", {1610612736, 12, 3}, 1});
   form.AddList(RowFacts{u"C:\\data\\empty\\", {0, 0, 0}, 1});
 

@@ -100,9 +100,7 @@ class Win32Sort : public ::testing::Test {
 
 TEST_F(Win32Sort, HeaderClicksSortTheRowsAndMoveTheArrow) {
   Form1& form = program.Form();
-  form.AddingRootFiles = 1;
   form.AddList(RowFacts{u"C:\\r\\a.txt\\", {5, 0, 0}, kRootFileRow});
-  form.AddingRootFiles = 0;
   form.AddList(RowFacts{u"C:\\r\\Folder 10\\", {40, 3, 0}, kFolderRow});
   form.AddList(RowFacts{u"C:\\r\\folder 2\\", {10, 1, 0}, kFolderRow});
   form.AddList(RowFacts{u"C:\\r\\漢字\\", {30, 4, 0}, kFolderRow});

@@ -129,7 +129,7 @@ TEST_F(Drop, AFailureWhileSearchingShowsTheDropErrorAndLeavesTheRootBoxWritten) 
   EXPECT_EQ(view.messages, std::vector<Str>{u"エラーが発生しました。"});
   EXPECT_EQ(view.status, u"Error : ???");
   EXPECT_EQ(view.text1, u"C:\\Data\\");
-  EXPECT_EQ(form.Busy, 0);
+  EXPECT_FALSE(form.SearchRunning());
 }
 
 TEST_F(Drop, ADropDuringARunIsNeitherReadNorShownAndTheRunGoesOn) {
@@ -144,7 +144,7 @@ TEST_F(Drop, ADropDuringARunIsNeitherReadNorShownAndTheRunGoesOn) {
       EXPECT_FALSE(form.TakesDrops());
       form.DropFile(files);
       form.DropFile(text);
-      dropsDuringRun += form.Busy;
+      dropsDuringRun += form.SearchRunning() ? 1 : 0;
     });
   };
   Search(u"C:\\Data");

@@ -77,7 +77,7 @@ TEST_F(Navigation, TheWindowDuringARunShowsTheCancelButtonAndLocksTheOptions) {
                       Control::Check1}) {
       EXPECT_FALSE(view.IsEnabled(c));
     }
-    EXPECT_EQ(form.Busy, 1);
+    EXPECT_TRUE(form.SearchRunning());
   };
   Search(u"C:\\Data");
   EXPECT_GT(checked, 0);

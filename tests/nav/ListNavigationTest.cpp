@@ -50,32 +50,27 @@ TEST_F(ListNavigation, EveryReleaseIsRecordedAndOnlyARightOneShowsAMenu) {
   const struct {
     std::int16_t button;
     Under under;
-    int busy;
     Menus menus;
     bool selects;
   } cases[] = {
-      {kRightButton, Under::Folder, 0, {{PopupMenu::pop1, MenuPlace::Pointer()}}, true},
-      {kRightButton, Under::Nothing, 0, {{PopupMenu::pop2, MenuPlace::Pointer()}}, false},
-      {kRightButton, Under::File, 0, {}, false},
-      {kLeftButton, Under::Folder, 0, {}, false},
-      {kMiddleButton, Under::Folder, 0, {}, false},
-      {kMiddleButton, Under::Nothing, 0, {}, false},
-      {kRightButton, Under::Folder, 1, {}, false},
-      {kRightButton, Under::Nothing, 1, {}, false},
+      {kRightButton, Under::Folder, {{PopupMenu::pop1, MenuPlace::Pointer()}}, true},
+      {kRightButton, Under::Nothing, {{PopupMenu::pop2, MenuPlace::Pointer()}}, false},
+      {kRightButton, Under::File, {}, false},
+      {kLeftButton, Under::Folder, {}, false},
+      {kMiddleButton, Under::Folder, {}, false},
+      {kMiddleButton, Under::Nothing, {}, false},
   };
   float x = 10;
   for (const auto& c : cases) {
     const std::string label = "button " + std::to_string(c.button) + " under " +
-                              std::to_string(static_cast<int>(c.under)) + " busy " + std::to_string(c.busy);
+                              std::to_string(static_cast<int>(c.under));
     PointAt(c.under);
     view.menus.clear();
     form.ListView1().Select(0);
-    form.Busy = c.busy;
     int selectedWhenShown = -1;
     view.onMenu = [&](PopupMenu) { selectedWhenShown = form.ListView1().Selected(); };
     x += 1;
     form.ListView1_MouseUp(c.button, 0, x, 20.5f);
-    form.Busy = 0;
     EXPECT_EQ(form.LastMouseButton, c.button) << label;
     EXPECT_EQ(form.LastMouseX, x) << label;
     EXPECT_EQ(form.LastMouseY, 20.5f) << label;
@@ -90,6 +85,23 @@ TEST_F(ListNavigation, EveryReleaseIsRecordedAndOnlyARightOneShowsAMenu) {
   }
   EXPECT_FALSE(Searched());
   EXPECT_EQ(view.text1, u"C:\\Data\\");
+}
+
+TEST_F(ListNavigation, DuringARunAReleaseIsRecordedButOpensNoMenu) {
+  for (const Under under : {Under::Folder, Under::Nothing}) {
+    PointAt(under);
+    bool released = false;
+    view.onPump = [&](int) {
+      if (released) return;
+      released = true;
+      view.Post([this] { form.ListView1_MouseUp(kRightButton, 0, 3, 4); });
+    };
+    Search(u"C:\\Data");
+    EXPECT_TRUE(released);
+    EXPECT_TRUE(view.menus.empty());
+    EXPECT_EQ(form.LastMouseButton, kRightButton);
+    EXPECT_EQ(form.LastMouseX, 3);
+  }
 }
 
 TEST_F(ListNavigation, DoubleClickOpensAFolderRowAtThePlaceOfALeftRelease) {

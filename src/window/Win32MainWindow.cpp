@@ -21,7 +21,7 @@ bool Win32MainWindow::Create(FormEvents& events, ListModel& rows) {
   // The size is set once the window knows the DPI of its monitor.
   ::CreateWindowExW(0, ToWide(kWindowClassName).c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                    ::GetModuleHandleW(nullptr), this);
+                    ::GetModuleHandleW(nullptr), CreationParameter());
   if (hwnd_ == nullptr) return false;
   Form_Load();
   return true;

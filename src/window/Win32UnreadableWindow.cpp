@@ -42,7 +42,7 @@ bool Win32UnreadableWindow::Create(HWND owner, int dpi) {
   ::CreateWindowExW(0, ToWide(kUnreadableWindowClassName).c_str(), caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                     CW_USEDEFAULT, ScaleForDpi(kWidth, USER_DEFAULT_SCREEN_DPI, dpi),
                     ScaleForDpi(kHeight, USER_DEFAULT_SCREEN_DPI, dpi), owner, nullptr, ::GetModuleHandleW(nullptr),
-                    this);
+                    CreationParameter());
   if (hwnd_ == nullptr) return false;
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   // The list hands its keys to this window first (WM_VKEYTOITEM), so Ctrl+C

@@ -224,12 +224,13 @@ int DumpRows(const wchar_t* file) {
 
 int DumpColumn(const wchar_t* file, const std::wstring& name) {
   RemoteList list(FindList());
-  const auto& names = tarnwick::kSubItemNames;
-  const auto named = std::find_if(names.begin(), names.end(),
-                                  [&](const char* n) { return tarnwick::ToWide(tarnwick::FromUtf8(n)) == name; });
-  FILE* out = list.Usable() && named != names.end() ? _wfopen(file, L"wb") : nullptr;
+  const auto& columns = tarnwick::kListView1Columns;
+  const auto named = std::find_if(columns.begin(), columns.end(), [&](const tarnwick::ColumnDesign& c) {
+    return tarnwick::ToWide(tarnwick::FromUtf8(c.probeName)) == name;
+  });
+  FILE* out = list.Usable() && named != columns.end() ? _wfopen(file, L"wb") : nullptr;
   if (out == nullptr) return 1;
-  const int column = static_cast<int>(named - names.begin());
+  const int column = static_cast<int>(named - columns.begin());
   for (int row = 0; row < list.Rows(); ++row) {
     const std::string line = ToUtf8(FromWide(list.Text(row, column))) + '\n';
     std::fwrite(line.data(), 1, line.size(), out);

@@ -12,6 +12,10 @@
 namespace tarnwick {
 namespace {
 
+// The list view draws a cell from a buffer of this many characters with its
+// end; a longer text it cuts, so the row draws such a name itself.
+constexpr size_t kListViewDrawnText = 259;
+
 // The list view hands a buffer of its own size; longer texts are cut to fit.
 void CopyTruncated(const Str& text, wchar_t* buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0) return;
@@ -218,11 +222,17 @@ LRESULT Win32ResultList::OnCustomDraw(const NMLVCUSTOMDRAW& draw) const {
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT: {
       const auto item = static_cast<int>(draw.nmcd.dwItemSpec);
-      const bool marked = model_ != nullptr && item >= 0 && item < model_->Count() &&
-                          model_->Overlay(item + 1) == kShortTotalsOverlay;
-      return marked ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+      if (model_ == nullptr || item < 0 || item >= model_->Count()) return CDRF_DODEFAULT;
+      const bool marked = model_->Overlay(item + 1) == kShortTotalsOverlay;
+      const bool longName = model_->CellText(item + 1, 0).size() > kListViewDrawnText;
+      return marked || longName ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
     }
     case CDDS_ITEMPOSTPAINT: {
+      const auto item = static_cast<int>(draw.nmcd.dwItemSpec);
+      if (model_ == nullptr || item < 0 || item >= model_->Count()) return CDRF_DODEFAULT;
+      const Str name = model_->CellText(item + 1, 0);
+      if (name.size() > kListViewDrawnText) DrawWholeName(draw.nmcd.hdc, item, name);
+      if (model_->Overlay(item + 1) != kShortTotalsOverlay) return CDRF_DODEFAULT;
       HIMAGELIST images = ListView_GetImageList(list_, LVSIL_SMALL);
       RECT icon{};
       int width = 0;
@@ -239,6 +249,33 @@ LRESULT Win32ResultList::OnCustomDraw(const NMLVCUSTOMDRAW& draw) const {
     }
   }
   return CDRF_DODEFAULT;
+}
+
+void Win32ResultList::DrawWholeName(HDC dc, int item, const Str& name) const {
+  RECT label{};
+  if (!ListView_GetItemRect(list_, item, &label, LVIR_LABEL)) return;
+  // The list view's background and cut text give way to the whole text in
+  // the colours it used; a line kept at the top and bottom leaves the focus
+  // rectangle it may have drawn.
+  const bool selected = ListView_GetItemState(list_, item, LVIS_SELECTED) != 0;
+  const bool focused = ::GetFocus() == list_;
+  const int background = !selected ? COLOR_WINDOW : focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE;
+  const int foreground = !selected ? COLOR_WINDOWTEXT : focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT;
+  RECT fill = label;
+  ::InflateRect(&fill, 0, -1);
+  ::FillRect(dc, &fill, ::GetSysColorBrush(background));
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(list_, WM_GETFONT, 0, 0));
+  const HGDIOBJ previousFont = font != nullptr ? ::SelectObject(dc, font) : nullptr;
+  const COLORREF previousColor = ::SetTextColor(dc, ::GetSysColor(foreground));
+  const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+  RECT text = label;
+  text.left += 2 * ::GetSystemMetrics(SM_CXEDGE);
+  std::wstring wide = ToWide(name);
+  ::DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  ::SetBkMode(dc, previousMode);
+  ::SetTextColor(dc, previousColor);
+  if (previousFont != nullptr) ::SelectObject(dc, previousFont);
 }
 
 void Win32ResultList::OnGetInfoTip(NMLVGETINFOTIPW& tip) const {

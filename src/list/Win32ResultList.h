@@ -78,6 +78,9 @@ class Win32ResultList final : public ListObserver {
   void Schedule();
   void SetCount();
   void FixWidth(int index);
+  // Draws a name longer than the list view draws whole over the label of
+  // row `item` (0 for the first).
+  void DrawWholeName(HDC dc, int item, const Str& name) const;
   // Selects the row at `position` (0: none) in the list view. A row the list
   // view has not been told of yet is told of first when `tellCount`, else it
   // is selected at the next catch-up.

@@ -233,6 +233,34 @@ TEST_F(ResultListTest, LongTextsAreCutToTheBufferGiven) {
   EXPECT_EQ(Cell(0, 0, 1024), name);
 }
 
+TEST_F(ResultListTest, ANameLongerThanTheListViewDrawsIsDrawnWhole) {
+  // Alike in what the list view would draw of them, different after it.
+  AddRow(Str(280, u'x') + Str(40, u'W'), 0, kFolderRow);
+  AddRow(Str(320, u'x'), 0, kFolderRow);
+  ASSERT_EQ(Count(), 2);
+  // The column fits the longer name, as "View Full Path" fits it.
+  ListView_SetColumnWidth(List(), 0, ListView_GetStringWidth(List(), ToWide(Str(320, u'x')).c_str()) + 40);
+  // The ends of the names in view.
+  RECT label{};
+  ListView_GetItemRect(List(), 0, &label, LVIR_LABEL);
+  RECT client{};
+  ::GetClientRect(List(), &client);
+  ListView_Scroll(List(), label.right - client.right, 0);
+  const auto tailPixels = [&](int item) {
+    PaintNow();
+    RECT rect{};
+    ListView_GetItemRect(List(), item, &rect, LVIR_LABEL);
+    const std::vector<std::uint32_t> screen = ScreenPixels(List());
+    std::vector<std::uint32_t> pixels;
+    for (int y = rect.top + 2; y < rect.bottom - 2; ++y) {
+      for (int x = client.right / 2; x < client.right; ++x) pixels.push_back(screen[static_cast<size_t>(y * client.right + x)]);
+    }
+    return pixels;
+  };
+  ASSERT_FALSE(tailPixels(0).empty());
+  EXPECT_NE(tailPixels(0), tailPixels(1));
+}
+
 TEST_F(ResultListTest, FollowsTheModelsOrderAndSelection) {
   AddRow(u"small", 1, kFolderRow);
   AddRow(u"big", 9, kFolderRow);

@@ -6,7 +6,9 @@
 #
 # The product code is derived from the version and the architecture, so each
 # version gets its own and a rebuild of the same one keeps it; the component
-# codes depend on the architecture only, as they must stay put across versions.
+# codes depend on the architecture only, as they must stay put across versions
+# and differ between a 32-bit and a 64-bit component (other folders, another
+# view of the registry), though one package replaces the other.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 folder=$1 arch=$2 version=$3 out=$4
@@ -29,5 +31,6 @@ cd "$sources"
 wixl -a "$arch" -o "$out" \
   -D Version="$version" -D Arch="$arch" -D ProductCode="$(code "product/$arch/$version")" \
   -D ProgramComponent="$(code "component/program/$arch")" -D LicenceComponent="$(code "component/licence/$arch")" \
+  -D ShellVerbComponent="$(code "component/shell-verb/$arch")" -D AppPathComponent="$(code "component/app-path/$arch")" \
   -D ProgramFilesFolder="$program_files" -D Win64="$win64" \
   tarnwick.wxs

@@ -49,6 +49,8 @@
 //                                               killed; prints a line once connected
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -574,6 +576,28 @@ int EscUntilIdle(DWORD timeoutMs) {
   return 0;
 }
 
+// The program's threads, handles and working set, as the system counts them.
+int PrintProcessStats() {
+  HWND main = FindMainWindow();
+  DWORD pid = 0;
+  if (main == nullptr || ::GetWindowThreadProcessId(main, &pid) == 0) return 1;
+  tarnwick::UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
+  if (!process) return 1;
+  DWORD handles = 0;
+  ::GetProcessHandleCount(process.get(), &handles);
+  PROCESS_MEMORY_COUNTERS memory{};
+  ::K32GetProcessMemoryInfo(process.get(), &memory, sizeof memory);
+  int threads = 0;
+  tarnwick::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Thread32First(snapshot.get(), &entry); more; more = ::Thread32Next(snapshot.get(), &entry)) {
+    threads += entry.th32OwnerProcessID == pid ? 1 : 0;
+  }
+  std::printf("threads=%d handles=%lu working_set_kb=%zu\n", threads, handles, memory.WorkingSetSize / 1024);
+  return 0;
+}
+
 int HoldDesktop() {
   if (::GetDesktopWindow() == nullptr) return 1;
   std::printf("holding the desktop\n");
@@ -604,6 +628,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"arrow") return PrintArrow();
   if (command == L"esc") return PressEsc();
+  if (command == L"process-stats") return PrintProcessStats();
   if (command == L"search" && argc == 4) return Search(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"search-then-esc" && argc == 4) {
     const DWORD timeoutMs = static_cast<DWORD>(_wtoi(argv[3]));

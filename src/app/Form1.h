@@ -5,6 +5,7 @@
 // of this folder; what they decide beyond composing calls lives in list/
 // (the rows and their sorting), nav/ (navigation, drops) and scan/.
 #include <cstdint>
+#include <optional>
 
 #include "app/CancelPeriods.h"
 #include "app/ClosableView.h"
@@ -29,8 +30,10 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder())
       : view_(view), fs_(fs), list_(names, std::move(separators)), run_(view_), windowPace_(view, kWindowPassMs) {}
 
-  // Folders are listed, and roots checked, by this many worker threads
-  // while the window runs; 0 (the default): on the window's thread.
+  // Every question a run asks of the disk (the check of its root, its
+  // listings) is asked of this many worker threads while the window runs;
+  // 0 (the default, for tests that follow one thread): on the window's
+  // thread.
   void ListOnWorkers(unsigned workers) { listingWorkers_ = workers; }
 
   ListModel& ListView1() { return list_; }
@@ -61,7 +64,7 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   // drop is open), and whether a search runs, or its root is being checked,
   // under its messages.
   bool TakesDrops() override;
-  bool SearchRunning() override { return run_.Busy() || run_.CheckingRoot(); }
+  bool SearchRunning() override { return run_.Busy() || run_.CheckingPress(); }
 
   // --- Search run ---
   void C1C();
@@ -106,6 +109,23 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   // click or a close is answered at once as far as the user can tell.
   static constexpr std::uint64_t kWindowPassMs = 20;
   bool LetWindowRunIfDue();
+  // The one door of a search: a press of Command1 in the role it has now.
+  // `textBefore`: what the root box showed before the press's caller wrote
+  // the root, shown again when the check is given up.
+  void PressSearch(const Str& textBefore);
+  // Navigation and drops: write `root` into the root box and press.
+  void SearchFor(const Str& root);
+  void PressStop();
+  // The folder to search for `text`, each question asked of the run's
+  // disk; nothing when the text is refused (`refusal` says why) or a
+  // question was given up.
+  std::optional<Str> ValidatedRoot(const Str& text, const char16_t*& refusal);
+  // The run's first phase, and the window given back when it goes no
+  // further: the refusal shown, a close or a go-up asked for meanwhile.
+  void BeginRootCheck();
+  void EndRootCheck(const Str& textBefore, const char16_t* refusal);
+  // Where a question about a path goes: the run's disk during a run.
+  FileSystem& Questions() { return run_.Busy() ? run_.Disk() : fs_; }
   void EnableRunControls(bool enabled);
   PhaseEnd AddRootFiles(const Str& root, EntryArray& entries);
   // Sorts the rows when a header click waited for the root-file phase.
@@ -117,6 +137,8 @@ class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
   void ShowPlaceAfterRun();
   void FailRun();
   void RestoreCommand1();  // "Search", enabled, the default button again
+  // The folder to search for a dropped name; nothing when given up.
+  std::optional<Str> DroppedFolder(const Str& first);
   void DropFailed();
   bool askingAboutDrop_ = false;
 

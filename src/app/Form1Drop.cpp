@@ -1,4 +1,5 @@
 #include <exception>
+#include <optional>
 
 #include "app/Form1.h"
 #include "window/PublicTexts.h"
@@ -43,17 +44,36 @@ void Form1::DropFile(DropData& D) {
       return;
     }
     // Only the first name counts; several names make it ask first.
-    const Str s = GetDirFromDirOrFile(request.first);
+    const std::optional<Str> s = DroppedFolder(request.first);
+    if (!s) return;
     if (request.count >= 2) {
       const Raised asking(askingAboutDrop_);
-      if (!view_.AskYesNo(s + kDropQuestionSuffix)) return;
+      if (!view_.AskYesNo(*s + kDropQuestionSuffix)) return;
     }
-    view_.SetText1(s);
-    Command1_Click();
+    SearchFor(*s);
   } catch (const std::exception&) {
     // What was done before the failure stays done.
     DropFailed();
   }
+}
+
+std::optional<Str> Form1::DroppedFolder(const Str& first) {
+  // Whether the name is a folder is asked of the disk like the check of a
+  // root, with the window acting as during a run: Esc, a close or a go-up
+  // gives it up and nothing follows.
+  const Str before = view_.Text1();
+  BeginRootCheck();
+  Str folder;
+  try {
+    folder = GetDirFromDirOrFile(first);
+  } catch (const std::exception&) {
+    EndRootCheck(before, nullptr);
+    throw;
+  }
+  const bool gaveUp = run_.GaveUp();
+  EndRootCheck(before, nullptr);
+  if (gaveUp) return std::nullopt;
+  return folder;
 }
 
 void Form1::DropFailed() {

@@ -25,8 +25,7 @@ void Form1::GoUp() {
   // The folder left behind is shown selected once the parent's run ends,
   // so that the user keeps their place.
   run_.SelectAfterRun(Str(BareName(view_.Text1())));
-  view_.SetText1(*parent);
-  Command1_Click();
+  SearchFor(*parent);
   // A press that started no run leaves nothing to select later.
   run_.SelectAfterRun(Str());
 }
@@ -40,10 +39,11 @@ void Form1::ShowPlaceAfterRun() {
 }
 
 void Form1::Command2_Click() {
+  // The root being checked is the root searched: the picker waits.
+  if (run_.CheckingRoot()) return;
   const Str folder = view_.BrowseForFolder();
   if (folder.empty()) return;
-  view_.SetText1(folder);
-  C1C();
+  SearchFor(folder);
 }
 
 void Form1::ListView1_MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) {
@@ -112,8 +112,7 @@ void Form1::開いて検索_Click() {
   // Its callers decide which rows can be opened, and not during a run.
   const int row = list_.Selected();
   if (row == 0) return;
-  view_.SetText1(list_.SubItem(row, kSubFullPath));
-  Command1_Click();
+  SearchFor(list_.SubItem(row, kSubFullPath));
 }
 
 void Form1::つ上のフォルダを検索_Click() { GoUp(); }

@@ -1,4 +1,5 @@
 #include <exception>
+#include <optional>
 
 #include "app/Form1.h"
 #include "app/StatusText.h"
@@ -23,55 +24,133 @@ constexpr Control kRunLockedControls[] = {Control::Text1, Control::Option1_0, Co
 
 }  // namespace
 
-void Form1::Command1_Click() {
-  // A press while the last press's root is still being checked adds
-  // nothing to it.
-  if (run_.CheckingRoot()) return;
-  // Validation comes first in both roles, each step reading the box afresh.
-  if (view_.Text1().empty()) {
-    view_.ShowMessage(kNoPathText);
-    return;
-  }
-  if (CheckDir(view_.Text1()) == -1) {
-    view_.ShowMessage(kUnusablePathText);
-    return;
-  }
-  const Str folder = GetDirFromDirOrFile(view_.Text1());
-  if (folder.empty()) {
-    view_.ShowMessage(kNoFolderText);
-    return;
-  }
+void Form1::Command1_Click() { PressSearch(view_.Text1()); }
 
-  if (run_.Busy()) {
-    // Stop role: the run notices the request at its next check.
+void Form1::SearchFor(const Str& root) {
+  const Str before = view_.Text1();
+  view_.SetText1(root);
+  PressSearch(before);
+}
+
+void Form1::PressSearch(const Str& textBefore) {
+  if (run_.CheckingRoot()) {
+    // "Cancel" while the root is checked: the check is abandoned at once.
     view_.SetEnabled(Control::Command1, false);
     run_.RequestStop();
     return;
   }
-
-  view_.SetCommand1Caption(kCancelCaption);
-  cancelPeriods_.Began(view_.Milliseconds());
-  view_.SetCommand1Cancel(true);
-  view_.SetCommand1Default(false);
-  view_.Repaint(Control::Command1);
-  // The run ends however the press is left, so that a run that could not
-  // even report its failure does not turn every later press into a stop
-  // request.
+  // A press while the last press is still being checked adds nothing to it.
+  if (run_.CheckingPress()) return;
+  if (run_.Busy()) {
+    PressStop();
+    return;
+  }
+  if (view_.Text1().empty()) {
+    view_.ShowMessage(kNoPathText);
+    return;
+  }
+  // From here the press acts as a run: the button reads "Cancel", the root
+  // cannot change, and the check is given up like a listing. The run ends
+  // however the press is left, so that a run that could not even report its
+  // failure does not turn every later press into a stop request.
+  BeginRootCheck();
   struct RunWhilePressed {
     SearchRun& run;
-    explicit RunWhilePressed(SearchRun& r) : run(r) { run.Started(); }
+    explicit RunWhilePressed(SearchRun& r) : run(r) {}
     ~RunWhilePressed() { run.Ended(); }
     RunWhilePressed(const RunWhilePressed&) = delete;
     RunWhilePressed& operator=(const RunWhilePressed&) = delete;
   } running(run_);
-  GetALLDirSize(folder);
+  const char16_t* refusal = nullptr;
+  std::optional<Str> folder;
+  try {
+    folder = ValidatedRoot(view_.Text1(), refusal);
+  } catch (const std::exception&) {
+    refusal = kUnusablePathText;
+  }
+  if (!folder) {
+    EndRootCheck(textBefore, refusal);
+    return;
+  }
+  run_.RootPassed();
+  GetALLDirSize(*folder);
+}
+
+void Form1::PressStop() {
+  // The stop press validates the text too, on the run's workers; a check
+  // the disk holds up is given up and the stop goes ahead.
+  run_.BeginPressCheck();
+  const char16_t* refusal = nullptr;
+  std::optional<Str> folder;
+  try {
+    folder = ValidatedRoot(view_.Text1(), refusal);
+  } catch (const std::exception&) {
+    refusal = kUnusablePathText;
+  }
+  const bool gaveUp = run_.EndPressCheck();
+  if (!folder && !gaveUp) {
+    if (refusal != nullptr) view_.ShowMessage(refusal);
+    return;
+  }
+  // The run notices the request at its next check.
+  view_.SetEnabled(Control::Command1, false);
+  run_.RequestStop();
+}
+
+std::optional<Str> Form1::ValidatedRoot(const Str& text, const char16_t*& refusal) {
+  // Each step tells a refused text from a question given up, which refuses
+  // nothing.
+  if (text.empty()) {
+    refusal = kNoPathText;
+    return std::nullopt;
+  }
+  const bool usable = CheckDir(text) != -1;
+  if (run_.GaveUp()) return std::nullopt;
+  if (!usable) {
+    refusal = kUnusablePathText;
+    return std::nullopt;
+  }
+  Str folder = GetDirFromDirOrFile(text);
+  if (run_.GaveUp()) return std::nullopt;
+  if (folder.empty()) {
+    refusal = kNoFolderText;
+    return std::nullopt;
+  }
+  return folder;
+}
+
+void Form1::BeginRootCheck() {
+  run_.Started(fs_, listingWorkers_, Waiting());
+  view_.SetCommand1Caption(kCancelCaption);
+  cancelPeriods_.Began(view_.Milliseconds());
+  view_.SetCommand1Cancel(true);
+  view_.SetCommand1Default(false);
+  EnableRunControls(false);
+  view_.Repaint(Control::Command1);
+}
+
+void Form1::EndRootCheck(const Str& textBefore, const char16_t* refusal) {
+  const bool abandoned = run_.CancelRequested();
+  run_.ReleaseScanner();
+  EnableRunControls(true);
+  RestoreCommand1();
+  run_.Ended();
+  // Given up, the root box shows what it showed before the press.
+  if (abandoned) view_.SetText1(textBefore);
+  if (refusal != nullptr) view_.ShowMessage(refusal);
+  const bool goUp = run_.TakeUpRequest();
+  if (run_.UnloadPending()) {
+    view_.Unload();
+  } else if (goUp) {
+    Command4_Click();
+  }
 }
 
 void Form1::Command1_Click(std::uint64_t madeAt) {
   // A press is taken in the role the button had when it was made. One made
-  // while it read "Cancel" asked to stop a run that may have ended meanwhile;
-  // one made before the current run began (a second click while the first
-  // press still validated) never stops that run.
+  // while it read "Cancel" asked to stop a run (or a check) that may have
+  // ended meanwhile; one made before the current run began (a second click
+  // while the first press still checked its root) never stops that run.
   if (run_.Busy() ? !cancelPeriods_.CoversCurrent(madeAt) : cancelPeriods_.Covers(madeAt)) return;
   Command1_Click();
 }
@@ -79,30 +158,17 @@ void Form1::Command1_Click(std::uint64_t madeAt) {
 void Form1::C1C() { Command1_Click(); }
 
 // Root texts are read as the system reads a path, wherever they come from:
-// "acc." and "acc  " name acc, not its parent.
+// "acc." and "acc  " name acc, not its parent. Both ask the run's disk,
+// which asks its workers while the window runs.
 std::int32_t Form1::CheckDir(const Str& st) {
   // Nothing is asked about a text too long to be a path.
   if (st.size() > kMaxPathLength) return -1;
-  const Str path = WithoutTrailingDotsAndBlanks(st);
-  if (listingWorkers_ == 0) return fs_.ProbePattern(path) ? 0 : -1;
-  // A share that stopped answering can hold the probe for minutes: a worker
-  // makes it while the window runs.
-  run_.BeginRootCheck();
-  bool passed = false;
-  try {
-    ReadAheadFileSystem worker(fs_, Waiting(), 1);
-    passed = worker.ProbePattern(path);
-  } catch (const std::exception&) {
-    passed = false;
-  }
-  // Given up: a stop goes ahead; a closed window starts nothing.
-  if (run_.EndRootCheck()) passed = run_.Busy();
-  return passed ? 0 : -1;
+  return Questions().ProbePattern(WithoutTrailingDotsAndBlanks(st)) ? 0 : -1;
 }
 
 Str Form1::GetDirFromDirOrFile(const Str& st) {
   Str path = WithoutTrailingDotsAndBlanks(st);
-  if (path.size() <= kMaxPathLength && IsFolder(SafeGetAttr(fs_, path))) return AddBackslash(path);
+  if (path.size() <= kMaxPathLength && IsFolder(SafeGetAttr(Questions(), path))) return AddBackslash(path);
   // A file, nothing that exists, or a text too long to be a path: its
   // containing folder.
   return ContainingFolder(path);
@@ -123,7 +189,7 @@ void Form1::GetALLDirSize(const Str& Path) {
     EnableRunControls(false);
     view_.RepaintWindow();
     list_.Clear();
-    run_.MakeScanner(fs_, listingWorkers_, Waiting(), this);
+    run_.MakeScanner(this);
     windowPace_.Restart();
 
     EntryArray entries;

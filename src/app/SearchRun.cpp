@@ -11,17 +11,19 @@ void SearchRun::Ended() {
   sortWaiting_ = false;
 }
 
-void SearchRun::Started() {
-  phase_ = Phase::Starting;
+void SearchRun::Started(FileSystem& disk, unsigned workers, ListingWait& wait) {
+  ReleaseScanner();
+  phase_ = Phase::CheckingRoot;
   cancelRequested_ = false;
   sortWaiting_ = false;
   totals_ = FolderTotals{};
+  disk_ = &disk;
+  if (workers > 0) runDisk_ = std::make_unique<ReadAheadFileSystem>(disk, wait, workers);
 }
 
-void SearchRun::MakeScanner(FileSystem& disk, unsigned workers, ListingWait& wait, GFCEvents* events) {
-  ReleaseScanner();
-  if (workers > 0) runDisk_ = std::make_unique<ReadAheadFileSystem>(disk, wait, workers);
-  gf_ = std::make_unique<GFC>(runDisk_ ? static_cast<FileSystem&>(*runDisk_) : disk, events);
+void SearchRun::MakeScanner(GFCEvents* events) {
+  gf_.reset();
+  gf_ = std::make_unique<GFC>(Disk(), events);
 }
 
 void SearchRun::ReleaseScanner() {
@@ -43,18 +45,18 @@ bool SearchRun::TakeUpRequest() { return std::exchange(upPending_, false); }
 
 Str SearchRun::TakePlaceAfterRun() { return std::exchange(placeAfterRun_, Str()); }
 
-bool SearchRun::EndRootCheck() {
-  const bool gaveUp = rootCheck_ && rootCheck_->gaveUp;
-  rootCheck_.reset();
+bool SearchRun::EndPressCheck() {
+  const bool gaveUp = pressCheck_ && pressCheck_->gaveUp;
+  pressCheck_.reset();
   return gaveUp;
 }
 
 bool SearchRun::GivesUpWaiting() {
-  if (!rootCheck_) return cancelRequested_;
+  if (!pressCheck_) return cancelRequested_;
   const bool closed = unloadPending_;
-  const bool stopHeldUp = Busy() && clock_.Milliseconds() - rootCheck_->began >= kStopCheckMs;
-  if (closed || stopHeldUp) rootCheck_->gaveUp = true;
-  return rootCheck_->gaveUp;
+  const bool stopHeldUp = clock_.Milliseconds() - pressCheck_->began >= kStopCheckMs;
+  if (closed || stopHeldUp) pressCheck_->gaveUp = true;
+  return pressCheck_->gaveUp;
 }
 
 }  // namespace tarnwick

@@ -22,8 +22,9 @@ namespace tarnwick {
 class SearchRun {
  public:
   enum class Phase {
-    Idle,       // no run
-    Starting,   // the press was taken: the list is emptied, the scanner made
+    Idle,          // no run
+    CheckingRoot,  // the press was taken: its root is being checked, and a stop abandons the check
+    Starting,      // the root passed: the list is emptied, the scanner made
     RootFiles,  // the root's own files are listed and added as rows
     Folders,    // the subfolders are listed and counted
   };
@@ -35,22 +36,30 @@ class SearchRun {
   // window let run between them, and a header click waits for the phase to
   // end); it is to stop; the window was closed during it, or go-up pressed.
   bool Busy() const { return phase_ != Phase::Idle; }
+  bool CheckingRoot() const { return phase_ == Phase::CheckingRoot; }
   bool AddingRootFiles() const { return phase_ == Phase::RootFiles; }
   bool CancelRequested() const { return cancelRequested_; }
   bool UnloadPending() const { return unloadPending_; }
   bool UpPending() const { return upPending_; }
 
   // --- The run's life ---
-  // A press in the start role begins a run: no stop asked for yet, no
-  // totals. Ended() when its closing steps clear it, or once the press is
-  // done with it, however it ended.
-  void Started();
+  // A press in the start role begins a run with the check of its root: no
+  // stop asked for yet, no totals. Every question the run asks goes to
+  // `disk` (with `workers` > 0: through that many worker threads, the
+  // window's thread waiting through `wait`). Ended() when its closing steps
+  // clear it, or once the press is done with it, however it ended.
+  void Started(FileSystem& disk, unsigned workers, ListingWait& wait);
   void Ended();
-  // The scanner that lists `disk` (with `workers` > 0: through that many
-  // worker threads, ahead of it, the window's thread waiting through `wait`).
-  void MakeScanner(FileSystem& disk, unsigned workers, ListingWait& wait, GFCEvents* events);
+  // What the run asks the disk through while it is busy.
+  FileSystem& Disk() { return runDisk_ ? static_cast<FileSystem&>(*runDisk_) : *disk_; }
+  // The root passed its check: the run proper begins.
+  void RootPassed() { phase_ = Phase::Starting; }
+  // The scanner, listing through Disk().
+  void MakeScanner(GFCEvents* events);
   GFC& GF() { return *gf_; }
   bool HasScanner() const { return gf_ != nullptr; }
+  // Lets the scanner and the run's workers go (a worker held by the disk
+  // ends when the disk lets it go).
   void ReleaseScanner();
   void BeginRootFiles() { phase_ = Phase::RootFiles; }
   // The root-file phase is over, however it ended: true when a header click
@@ -74,22 +83,24 @@ class SearchRun {
   void SelectAfterRun(Str name) { placeAfterRun_ = std::move(name); }
   Str TakePlaceAfterRun();
 
-  // --- A press's root checked by a worker, before a run or during one ---
-  void BeginRootCheck() { rootCheck_.emplace(RootCheck{clock_.Milliseconds(), false}); }
+  // --- A stop press's check of the text, made during the run ---
+  void BeginPressCheck() { pressCheck_.emplace(PressCheck{clock_.Milliseconds(), false}); }
   // Whether the wait for the check was given up.
-  bool EndRootCheck();
-  bool CheckingRoot() const { return rootCheck_.has_value(); }
-  // Whether the window's thread stops waiting for a worker: the run was
-  // asked to stop; or, while a root is checked, the window was closed, or a
-  // stop press's check of the run's root takes longer than the user would
-  // wait for the button.
+  bool EndPressCheck();
+  bool CheckingPress() const { return pressCheck_.has_value(); }
+  // Whether the window's thread stops waiting for a worker: the run (or
+  // the check of its root) was asked to stop; or, while a stop press is
+  // checked, the window was closed, or the check takes longer than the user
+  // would wait for the button.
   bool GivesUpWaiting();
+  // Whether the question just asked was given up by the wait.
+  bool GaveUp() const { return pressCheck_ ? pressCheck_->gaveUp : cancelRequested_; }
 
  private:
   // The run's root passed its check when the run began: a probe the disk
   // does not answer within this time does not hold up a stop.
   static constexpr std::uint64_t kStopCheckMs = 20;
-  struct RootCheck {
+  struct PressCheck {
     std::uint64_t began = 0;
     bool gaveUp = false;
   };
@@ -101,10 +112,11 @@ class SearchRun {
   bool upPending_ = false;
   bool sortWaiting_ = false;
   Str placeAfterRun_;
-  std::optional<RootCheck> rootCheck_;
+  std::optional<PressCheck> pressCheck_;
   FolderTotals totals_;
-  // What the scanner lists through when folders are listed on workers; it
-  // goes after the scanner.
+  FileSystem* disk_ = nullptr;
+  // What the run asks through when it asks on workers; it goes after the
+  // scanner.
   std::unique_ptr<ReadAheadFileSystem> runDisk_;
   std::unique_ptr<GFC> gf_;
 };

@@ -40,7 +40,7 @@ bool IsEntered(const DirEntry& e) { return IsFolder(e.attributes) && !IsLinkFold
 }  // namespace
 
 struct ReadAheadFileSystem::Job {
-  enum class Kind { List, Probe, Link };
+  enum class Kind { List, Probe, Link, Attributes };
   Kind kind = Kind::List;
   Str path;
   Place place;
@@ -50,6 +50,7 @@ struct ReadAheadFileSystem::Job {
   bool done = false;
   bool answer = false;  // listed, probe passed, is a link
   std::vector<DirEntry> entries;
+  std::optional<std::uint32_t> attributes;
   size_t bytes = 0;
 };
 
@@ -158,6 +159,9 @@ void Run(Job& job, FileSystem& disk) {
       case Job::Kind::Link:
         job.answer = disk.IsLink(job.path);
         break;
+      case Job::Kind::Attributes:
+        job.attributes = disk.Attributes(job.path);
+        break;
     }
   } catch (const std::exception&) {
     // Out of memory on a huge folder: a listing that failed.
@@ -188,11 +192,15 @@ void Work(std::shared_ptr<Shared> s) {
   --gWorkersAlive;
 }
 
-// A worker for queued work, when none is free and the few allowed are not
-// all there yet. False when none can work on it.
+// A worker for queued work, when none is free, the few allowed are not all
+// there yet and the process holds fewer than its most. False when none
+// works for `s` now; the caller asks again while it waits.
 bool EnsureWorker(const std::shared_ptr<Shared>& s) {
   if (s->idle > 0 || s->workers >= s->maxWorkers) return s->workers > 0;
-  ++gWorkersAlive;
+  int alive = gWorkersAlive.load();
+  do {
+    if (alive >= ReadAheadFileSystem::kMaxWorkersInProcess) return s->workers > 0;
+  } while (!gWorkersAlive.compare_exchange_weak(alive, alive + 1));
   try {
     std::thread(Work, s).detach();
     ++s->workers;
@@ -230,35 +238,26 @@ unsigned ReadAheadFileSystem::DefaultWorkers() {
 
 int ReadAheadFileSystem::WorkersAlive() { return gWorkersAlive.load(); }
 
-bool ReadAheadFileSystem::WaitFor(const std::shared_ptr<Job>& job) {
+bool ReadAheadFileSystem::AskWorker(const std::shared_ptr<Job>& job) {
+  {
+    const std::lock_guard<std::mutex> lock(shared_->mutex);
+    shared_->Demand(job);
+  }
   for (;;) {
     {
       const std::lock_guard<std::mutex> lock(shared_->mutex);
       if (job->done) return true;
+      // No worker could be had (the process's are held elsewhere, or the
+      // system made none): ask again at every turn of the wait.
+      if (!job->started) EnsureWorker(shared_);
     }
-    if (!wait_.KeepWaiting()) return false;
+    if (!wait_.KeepWaiting()) break;
   }
-}
-
-bool ReadAheadFileSystem::AskWorker(const std::shared_ptr<Job>& job) {
-  bool working;
-  {
-    const std::lock_guard<std::mutex> lock(shared_->mutex);
-    shared_->Demand(job);
-    working = job->started || EnsureWorker(shared_);
-    if (!working) {
-      shared_->demands.erase(std::find(shared_->demands.begin(), shared_->demands.end(), job));
-      job->started = true;
-    }
-  }
-  if (!working) {
-    // No thread could be made: the answer is made here, as it always was.
-    Run(*job, disk_);
-    const std::lock_guard<std::mutex> lock(shared_->mutex);
-    shared_->Finished(job);
-    return true;
-  }
-  return WaitFor(job);
+  // Given up: nobody waits for it any more, and what it finds is dropped.
+  const std::lock_guard<std::mutex> lock(shared_->mutex);
+  job->demanded = false;
+  shared_->demands.erase(std::remove(shared_->demands.begin(), shared_->demands.end(), job), shared_->demands.end());
+  return false;
 }
 
 bool ReadAheadFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entries) {
@@ -283,12 +282,7 @@ bool ReadAheadFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& e
   auto it = shared_->listings.find(folder);
   if (it != shared_->listings.end() && it->second == job) shared_->listings.erase(it);
   shared_->Release(*job);
-  if (!answered) {
-    // Given up: nobody waits for it any more, and what it finds is dropped.
-    shared_->demands.erase(std::remove(shared_->demands.begin(), shared_->demands.end(), job),
-                           shared_->demands.end());
-    return true;
-  }
+  if (!answered) return true;
   entries = std::move(job->entries);
   if (!foreseen) {
     // The scanner asks whether each folder of a folder it was handed is a
@@ -315,6 +309,14 @@ bool ReadAheadFileSystem::IsLink(const Str& folder) {
   job->kind = Job::Kind::Link;
   job->path = folder;
   return !AskWorker(job) || job->answer;
+}
+
+std::optional<std::uint32_t> ReadAheadFileSystem::Attributes(const Str& path) {
+  auto job = std::make_shared<Job>();
+  job->kind = Job::Kind::Attributes;
+  job->path = path;
+  if (!AskWorker(job)) return std::nullopt;
+  return job->attributes;
 }
 
 bool ReadAheadFileSystem::ProbePattern(const Str& pattern) {

@@ -5,7 +5,15 @@
 // listed the folders the scanner will ask for next are known: the workers
 // list them in that order, a bounded distance ahead. A folder the scanner
 // asks for is handed over, already listed or waited for while the window
-// runs; each folder is listed once.
+// runs; each folder is listed once. Every other question about a path (the
+// probe of a root, its attributes, whether a folder is a link) is asked of a
+// worker too, so the thread that waits never touches the disk itself.
+//
+// A share that stops answering holds a worker inside the system for as long
+// as it likes, and nothing can take it back. The workers of every instance
+// therefore come from one bounded number in the process: once that many are
+// held, a question waits (while the window runs, and can be given up) until
+// one of them returns or ends.
 #include <memory>
 
 #include "scan/FileSystem.h"
@@ -32,8 +40,8 @@ class ReadAheadFileSystem final : public FileSystem {
   bool IsLink(const Str& folder) override;
   // On a worker, waited for; given up, it fails.
   bool ProbePattern(const Str& pattern) override;
-  // These touch one entry only, not a folder's listing.
-  std::optional<std::uint32_t> Attributes(const Str& path) override { return disk_.Attributes(path); }
+  // On a worker, waited for; given up, nothing.
+  std::optional<std::uint32_t> Attributes(const Str& path) override;
 
   // Drops everything listed ahead and lets the workers go; never waits for
   // one. What is asked afterwards starts afresh.
@@ -44,15 +52,18 @@ class ReadAheadFileSystem final : public FileSystem {
   // Read ahead at most this many folders, or folders of this many bytes.
   static constexpr size_t kMaxAheadFolders = 64;
   static constexpr size_t kMaxAheadBytes = 64u << 20;
-  // Worker threads alive in the process.
+  // Worker threads alive in the process, of every instance together, and
+  // the most there may be: threads held by a dead share count until the
+  // share lets them go.
   static int WorkersAlive();
+  static constexpr int kMaxWorkersInProcess = 4;
 
   struct Shared;
   struct Job;
 
  private:
-  // Waits for `job` while the window runs; false when given up.
-  bool WaitFor(const std::shared_ptr<Job>& job);
+  // Hands `job` to a worker and waits for it while the window runs; false
+  // when given up, and then nobody works on it any more unless it had begun.
   bool AskWorker(const std::shared_ptr<Job>& job);
   void LetWorkersGo();
 

@@ -49,6 +49,8 @@
 //                                               killed; prints a line once connected
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -534,6 +536,68 @@ int TapMenuKey(const std::wstring& key) {
 
 // Keeps Wine's desktop open while a test starts the program again and again
 // (see e2e-session.sh).
+// The caption of Command1, read across processes; empty while the window
+// does not answer.
+std::wstring Command1Caption(HWND main) {
+  wchar_t buffer[64] = {};
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(::GetDlgItem(main, tarnwick::kIdCommand1), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(buffer),
+                        SMTO_ABORTIFHUNG, 2000, &result);
+  return buffer;
+}
+
+// Waits until Command1 reads `caption`; false when the time ran out.
+bool WaitCaption(HWND main, const char16_t* caption, ULONGLONG end) {
+  const std::wstring wanted = tarnwick::ToWide(caption);
+  while (Command1Caption(main) != wanted) {
+    if (::GetTickCount64() > end) return false;
+    ::Sleep(10);
+  }
+  return true;
+}
+
+// Writes `root` into the root box, presses "Search" and waits until the
+// button reads "Cancel" (the root is being checked or searched).
+int Search(const std::wstring& root, DWORD timeoutMs) {
+  HWND main = FindMainWindow();
+  if (main == nullptr) return 1;
+  ::SendMessageW(::GetDlgItem(main, tarnwick::kIdText1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(root.c_str()));
+  ::PostMessageW(::GetDlgItem(main, tarnwick::kIdCommand1), BM_CLICK, 0, 0);
+  return WaitCaption(main, tarnwick::kCancelCaption, ::GetTickCount64() + timeoutMs) ? 0 : 1;
+}
+
+// Presses Esc and waits until the button reads "Search" again; prints the
+// milliseconds that took.
+int EscUntilIdle(DWORD timeoutMs) {
+  HWND main = FindMainWindow();
+  const ULONGLONG esc = ::GetTickCount64();
+  if (main == nullptr || PressEsc() != 0 || !WaitCaption(main, tarnwick::kSearchCaption, esc + timeoutMs)) return 1;
+  std::printf("idle_ms=%llu\n", ::GetTickCount64() - esc);
+  return 0;
+}
+
+// The program's threads, handles and working set, as the system counts them.
+int PrintProcessStats() {
+  HWND main = FindMainWindow();
+  DWORD pid = 0;
+  if (main == nullptr || ::GetWindowThreadProcessId(main, &pid) == 0) return 1;
+  tarnwick::UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
+  if (!process) return 1;
+  DWORD handles = 0;
+  ::GetProcessHandleCount(process.get(), &handles);
+  PROCESS_MEMORY_COUNTERS memory{};
+  ::K32GetProcessMemoryInfo(process.get(), &memory, sizeof memory);
+  int threads = 0;
+  tarnwick::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Thread32First(snapshot.get(), &entry); more; more = ::Thread32Next(snapshot.get(), &entry)) {
+    threads += entry.th32OwnerProcessID == pid ? 1 : 0;
+  }
+  std::printf("threads=%d handles=%lu working_set_kb=%zu\n", threads, handles, memory.WorkingSetSize / 1024);
+  return 0;
+}
+
 int HoldDesktop() {
   if (::GetDesktopWindow() == nullptr) return 1;
   std::printf("holding the desktop\n");
@@ -564,6 +628,13 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"arrow") return PrintArrow();
   if (command == L"esc") return PressEsc();
+  if (command == L"process-stats") return PrintProcessStats();
+  if (command == L"search" && argc == 4) return Search(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"search-then-esc" && argc == 4) {
+    const DWORD timeoutMs = static_cast<DWORD>(_wtoi(argv[3]));
+    return Search(argv[2], timeoutMs) != 0 ? 1 : EscUntilIdle(timeoutMs);
+  }
+  if (command == L"esc-until-idle" && argc == 3) return EscUntilIdle(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"esc-in-root-files" && argc == 3) {
     return EscWhenShown(tarnwick::ToWide(tarnwick::kRootFileProgressSuffix), 0, static_cast<DWORD>(_wtoi(argv[2])));
   }

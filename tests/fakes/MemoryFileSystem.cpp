@@ -53,8 +53,44 @@ void MemoryFileSystem::Remove(const Str& path) {
   siblings.erase(std::remove(siblings.begin(), siblings.end(), NameOf(p)), siblings.end());
 }
 
+void MemoryFileSystem::Hang(const Str& prefix, int letThrough) {
+  const std::lock_guard<std::mutex> lock(asking_.mutex);
+  asking_.hanging = Normalise(prefix);
+  asking_.letThrough = letThrough;
+  asking_.hangs = true;
+}
+
+void MemoryFileSystem::Release() {
+  const std::lock_guard<std::mutex> lock(asking_.mutex);
+  asking_.hangs = false;
+  asking_.released.notify_all();
+}
+
+int MemoryFileSystem::AskedFrom(std::thread::id thread) const {
+  const std::lock_guard<std::mutex> lock(asking_.mutex);
+  auto it = asking_.askers.find(thread);
+  return it == asking_.askers.end() ? 0 : it->second;
+}
+
+void MemoryFileSystem::Asked(const Str& path) {
+  std::unique_lock<std::mutex> lock(asking_.mutex);
+  ++asking_.askers[std::this_thread::get_id()];
+  if (!asking_.hangs || Normalise(path).compare(0, asking_.hanging.size(), asking_.hanging) != 0) return;
+  if (asking_.letThrough > 0) {
+    --asking_.letThrough;
+    return;
+  }
+  ++asking_.held;
+  asking_.released.wait(lock, [this] { return !asking_.hangs; });
+  --asking_.held;
+}
+
 bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entries) {
-  ++listings_;
+  Asked(folder);
+  {
+    const std::lock_guard<std::mutex> lock(asking_.mutex);
+    ++listings_;
+  }
   if (onList) onList(folder);
   entries.clear();
   const Str p = Normalise(folder);
@@ -74,6 +110,7 @@ bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entr
 }
 
 std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {
+  Asked(path);
   const Str p = Normalise(path);
   auto node = nodes_.find(p);
   if (node == nodes_.end() || failAttributes_.count(p) != 0) return std::nullopt;
@@ -81,10 +118,14 @@ std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {
 }
 
 bool MemoryFileSystem::IsLink(const Str& folder) {
+  Asked(folder);
   auto node = nodes_.find(Normalise(folder));
   return node != nodes_.end() && IsLinkFolder(node->second.attributes, node->second.reparseTag);
 }
 
-bool MemoryFileSystem::ProbePattern(const Str& pattern) { return failProbe_.count(pattern) == 0; }
+bool MemoryFileSystem::ProbePattern(const Str& pattern) {
+  Asked(pattern);
+  return failProbe_.count(pattern) == 0;
+}
 
 }  // namespace tarnwick::testing

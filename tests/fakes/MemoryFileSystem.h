@@ -1,10 +1,15 @@
 #pragma once
 // An in-memory file system for the portable tests. Folders list their entries
 // in the order they were added; any enumeration, attribute probe or length
-// query can be made to fail.
+// query can be made to fail, and any question about a path made to hang.
+// It records which thread asks each question.
+#include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <set>
+#include <thread>
 
 #include "scan/FileSystem.h"
 
@@ -28,6 +33,15 @@ class MemoryFileSystem : public FileSystem {
 
   int listings() const { return listings_; }
 
+  // Every question about a path under `prefix` (as given, with or without
+  // its "\\"), but the first `letThrough`, waits until Release. Held()
+  // counts the questions waiting.
+  void Hang(const Str& prefix, int letThrough = 0);
+  void Release();
+  int Held() const { return asking_.held; }
+  // How many questions came from `thread`.
+  int AskedFrom(std::thread::id thread) const;
+
   bool ListFolder(const Str& folder, std::vector<DirEntry>& entries) override;
   std::optional<std::uint32_t> Attributes(const Str& path) override;
   bool IsLink(const Str& folder) override;
@@ -46,8 +60,25 @@ class MemoryFileSystem : public FileSystem {
   void Link(const Str& path);
 
   std::map<Str, Node> nodes_;
+  // Records the question and waits while its path hangs.
+  void Asked(const Str& path);
+
   std::set<Str> failListing_, failAttributes_, failLength_, failProbe_;
   int listings_ = 0;
+  // Who asked, and what hangs: a copy starts with none of it.
+  struct Asking {
+    Asking() = default;
+    Asking(const Asking&) {}
+    Asking& operator=(const Asking&) { return *this; }
+    std::mutex mutex;
+    std::condition_variable released;
+    Str hanging;
+    bool hangs = false;
+    int letThrough = 0;
+    std::atomic<int> held{0};
+    std::map<std::thread::id, int> askers;
+  };
+  mutable Asking asking_;
 };
 
 }  // namespace tarnwick::testing

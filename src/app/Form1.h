@@ -25,9 +25,15 @@ namespace tarnwick {
 
 class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
  public:
-  // `names` is the order in which the user expects names: the platform's.
-  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder())
-      : view_(view), fs_(fs), list_(names, std::move(separators)), run_(view_), windowPace_(view, kWindowPassMs) {}
+  // `names` is the order in which the user expects names, `times` the
+  // format in which they read times: the platform's.
+  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder(),
+        const TimeTexts& times = UtcTimes())
+      : view_(view),
+        fs_(fs),
+        list_(names, std::move(separators), times),
+        run_(view_),
+        windowPace_(view, kWindowPassMs) {}
 
   // Folders are listed, and roots checked, by this many worker threads
   // while the window runs; 0 (the default): on the window's thread.

@@ -354,7 +354,11 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   // changes, only the count does.
   AddSorted(u"middle", 150);
   RECT update = FlushAndGetUpdateRect();
-  EXPECT_TRUE(::IsRectEmpty(&update));
+  // Only the shares, of a sum now larger, show otherwise.
+  RECT share{};
+  ListView_GetSubItemRect(List(), 0, kSubShare, LVIR_BOUNDS, &share);
+  EXPECT_GE(update.left, share.left);
+  EXPECT_LE(update.right, share.right);
   EXPECT_EQ(static_cast<int>(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)), 101);
   EXPECT_EQ(Cell(51, 0), u"middle");
   PaintNow();
@@ -381,6 +385,42 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   EXPECT_GE(update.bottom, ItemRect(perPage - 1).bottom);
   EXPECT_EQ(Cell(0, 0), u"first");
   EXPECT_EQ(Cell(1, 0), u"r100");
+}
+
+// Each share cell shows a bar of the highlight colour over the row's part of
+// its width; a row of 0 bytes shows none.
+TEST_F(ResultListTest, ShareCellsShowTheirPartAsABar) {
+  AddRow(u"most", 900, kFolderRow);
+  AddRow(u"some", 100, kFolderRow);
+  AddRow(u"none", 0, kFolderRow);
+  PaintNow();
+  const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+  const std::uint32_t bar = GetRValue(highlight) << 16 | GetGValue(highlight) << 8 | GetBValue(highlight);
+  const std::vector<std::uint32_t> screen = ScreenPixels(List());
+  RECT client{};
+  ::GetClientRect(List(), &client);
+  const auto barShare = [&](int item) {
+    RECT cell{};
+    ListView_GetSubItemRect(List(), item, kSubShare, LVIR_BOUNDS, &cell);
+    int count = 0;
+    int all = 0;
+    for (int y = cell.top; y < cell.bottom; ++y) {
+      for (int x = cell.left; x < cell.right; ++x, ++all) {
+        count += (screen[static_cast<size_t>(y * client.right + x)] & 0xFFFFFF) == bar ? 1 : 0;
+      }
+    }
+    return all == 0 ? -1.0 : static_cast<double>(count) / all;
+  };
+  const struct {
+    int item;
+    const char16_t* text;
+    double least, most;
+  } cases[] = {{0, u"90.0%", 0.6, 0.95}, {1, u"10.0%", 0.02, 0.15}, {2, u"0.0%", 0, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(Cell(c.item, kSubShare), c.text);
+    EXPECT_GE(barShare(c.item), c.least) << c.item;
+    EXPECT_LE(barShare(c.item), c.most) << c.item;
+  }
 }
 
 // The pixels of the list after the catch-ups are those a full repaint draws:

@@ -399,8 +399,11 @@ int ClickHeader(int header) {
   HWND list = main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
   HWND headers = list ? ::FindWindowExW(list, nullptr, WC_HEADERW, nullptr) : nullptr;
   if (headers == nullptr || header < 1) return 1;
+  // The columns show in the table's order of shown columns, the hidden ones
+  // (of no width) after them.
   int left = 0;
-  for (int column = 0; column < header - 1; ++column) {
+  for (const int column : tarnwick::kShownColumns) {
+    if (column == header - 1) break;
     left += static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
   }
   const int width = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, header - 1, 0));

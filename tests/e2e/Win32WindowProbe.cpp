@@ -34,8 +34,9 @@
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
 //   window_probe click NAME                     clicks the row shown as NAME
-//   window_probe columns                        prints the visible columns' widths, then
-//                                               the width of each one's widest text
+//   window_probe columns                        prints the visible columns' widths, in the
+//                                               order shown, then the width of each one's
+//                                               widest text
 //   window_probe resize W H                     asks for a window W x H; prints the size it
 //                                               got, the rows the list shows, the name
 //                                               column's and the root box's widths
@@ -324,7 +325,7 @@ int PrintColumns() {
   RemoteList list(listWindow);
   if (!list.Usable()) return 1;
   std::string widths, texts = "|";
-  for (int column = 0; column < 5; ++column) {
+  for (const int column : tarnwick::kShownColumns) {
     int widest = 0;
     for (int row = 0; row < list.Rows(); ++row) widest = std::max(widest, list.StringWidth(list.Text(row, column)));
     widths += std::to_string(::SendMessageW(listWindow, LVM_GETCOLUMNWIDTH, column, 0)) + ' ';

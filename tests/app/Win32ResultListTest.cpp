@@ -399,27 +399,22 @@ TEST_F(ResultListTest, ShareCellsShowTheirPartAsABar) {
   const std::vector<std::uint32_t> screen = ScreenPixels(List());
   RECT client{};
   ::GetClientRect(List(), &client);
-  const auto barShare = [&](int item) {
+  const LONG width = client.right;
+  const struct {
+    const char16_t* text;
+    double least, most;  // of the cell's pixels in the bar's colour
+  } cases[] = {{u"90.0%", 0.6, 0.95}, {u"10.0%", 0.02, 0.15}, {u"0.0%", 0, 0}};
+  for (int item = 0; item < 3; ++item) {
     RECT cell{};
     ListView_GetSubItemRect(List(), item, kSubShare, LVIR_BOUNDS, &cell);
-    int count = 0;
-    int all = 0;
-    for (int y = cell.top; y < cell.bottom; ++y) {
-      for (int x = cell.left; x < cell.right; ++x, ++all) {
-        count += (screen[static_cast<size_t>(y * client.right + x)] & 0xFFFFFF) == bar ? 1 : 0;
-      }
+    double inBar = 0;
+    for (LONG y = cell.top; y < cell.bottom; ++y) {
+      for (LONG x = cell.left; x < cell.right; ++x) inBar += (screen[static_cast<size_t>(y * width + x)] & 0xFFFFFF) == bar;
     }
-    return all == 0 ? -1.0 : static_cast<double>(count) / all;
-  };
-  const struct {
-    int item;
-    const char16_t* text;
-    double least, most;
-  } cases[] = {{0, u"90.0%", 0.6, 0.95}, {1, u"10.0%", 0.02, 0.15}, {2, u"0.0%", 0, 0}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(Cell(c.item, kSubShare), c.text);
-    EXPECT_GE(barShare(c.item), c.least) << c.item;
-    EXPECT_LE(barShare(c.item), c.most) << c.item;
+    inBar /= static_cast<double>((cell.bottom - cell.top) * (cell.right - cell.left));
+    EXPECT_EQ(Cell(item, kSubShare), cases[item].text);
+    EXPECT_GE(inBar, cases[item].least) << item;
+    EXPECT_LE(inBar, cases[item].most) << item;
   }
 }
 

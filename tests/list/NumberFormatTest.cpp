@@ -4,8 +4,6 @@
 
 #include "base/Text.h"
 #include "list/NumberFormat.h"
-#include "list/ResultRows.h"
-#include "list/TimeText.h"
 
 namespace tarnwick {
 namespace {
@@ -111,34 +109,6 @@ TEST(ReadNumber, RoundTripsEveryPaddedWholeNumberExactly) {
   for (double v : {0.0, 1.0, 1023.0, 1048575.0, 1073741823.0, 5368709120.0, kTwoTo53 - 1, kTwoTo53}) {
     EXPECT_EQ(ReadNumber(PaddedNumber(v)), v);
   }
-}
-
-TEST(ShareText, PercentRoundedToOneDecimalInTheLocalesDecimal) {
-  const struct {
-    double part, whole;
-    const char16_t* decimal;
-    const char16_t* text;
-  } cases[] = {{1, 3, u".", u"33.3%"},  {2, 3, u",", u"66,7%"},      {0, 5, u".", u"0.0%"},   {5, 0, u".", u"0.0%"},
-               {1, 2001, u".", u"0.0%"}, {9999, 10000, u".", u"100.0%"}, {3, 3, u".", u"100.0%"}};
-  for (const auto& c : cases) EXPECT_EQ(ShareText(c.part, c.whole, c.decimal), c.text) << c.part << "/" << c.whole;
-}
-
-TEST(IsoUtcText, CalendarDatesFromTicksSince1601) {
-  constexpr std::uint64_t kDay = 864000000000;
-  const struct {
-    std::uint64_t time;
-    const char16_t* text;
-  } cases[] = {
-      {0, u""},  // unknown
-      {1, u"1601-01-01T00:00:00Z"},
-      {116444736000000000, u"1970-01-01T00:00:00Z"},
-      {116444736000000000 - 10000000, u"1969-12-31T23:59:59Z"},
-      {125911584000000000 + 59 * kDay, u"2000-02-29T00:00:00Z"},  // a leap day of a year divisible by 400
-      {125911584000000000 + 60 * kDay, u"2000-03-01T00:00:00Z"},
-      {109186272000000000 + 59 * kDay, u"1947-03-01T00:00:00Z"},  // no leap day
-      {133442208000000000 + 36610000000, u"2023-11-12T01:01:01Z"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(IsoUtcText(c.time), c.text) << c.time;
 }
 
 }  // namespace

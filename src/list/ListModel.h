@@ -94,9 +94,9 @@ class ListModel {
 
   // The row's texts, all made at once; CellText reads one.
   ListRow Row(int position) const;
-  // The text (k 0) or sub-item k (1..11) of the row at `position`.
+  // The text (k 0) or sub-item k (1..13) of the row at `position`.
   Str CellText(int position, int k) const;
-  // Sub-item k (1..11).
+  // Sub-item k (1..13).
   Str SubItem(int position, int k) const;
   // --- Rows by their number (0 to RowCount() - 1), in the order they were
   // added rather than shown: the walk over a long list that looks nothing up.

@@ -400,10 +400,7 @@ TEST_F(ResultListTest, ShareCellsShowTheirPartAsABar) {
   RECT client{};
   ::GetClientRect(List(), &client);
   const LONG width = client.right;
-  const struct {
-    const char16_t* text;
-    double least, most;  // of the cell's pixels in the bar's colour
-  } cases[] = {{u"90.0%", 0.6, 0.95}, {u"10.0%", 0.02, 0.15}, {u"0.0%", 0, 0}};
+  const double least[] = {0.6, 0.02, 0}, most[] = {0.95, 0.15, 0};  // of the cell's pixels in the bar's colour
   for (int item = 0; item < 3; ++item) {
     RECT cell{};
     ListView_GetSubItemRect(List(), item, kSubShare, LVIR_BOUNDS, &cell);
@@ -412,9 +409,8 @@ TEST_F(ResultListTest, ShareCellsShowTheirPartAsABar) {
       for (LONG x = cell.left; x < cell.right; ++x) inBar += (screen[static_cast<size_t>(y * width + x)] & 0xFFFFFF) == bar;
     }
     inBar /= static_cast<double>((cell.bottom - cell.top) * (cell.right - cell.left));
-    EXPECT_EQ(Cell(item, kSubShare), cases[item].text);
-    EXPECT_GE(inBar, cases[item].least) << item;
-    EXPECT_LE(inBar, cases[item].most) << item;
+    EXPECT_GE(inBar, least[item]) << item;
+    EXPECT_LE(inBar, most[item]) << item;
   }
 }
 

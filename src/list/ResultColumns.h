@@ -2,9 +2,10 @@
 // What a result row holds and how ListView1 shows it: one table of its
 // columns, the row's text and then sub-items 1 to 11 as other programs read
 // them, then the columns added later (12 and 13), which the list shows
-// among the others through its column order. Each gives its caption, design width, alignment, the text it
-// shows from a row's facts and how rows keyed by it compare; the rows, the
-// widths, the sort, the header clicks and the copy all read it.
+// among the others through its column order. Each gives its caption, design
+// width, alignment, the text it shows from a row's facts and how rows keyed
+// by it compare; the rows, the widths, the sort, the header clicks and the
+// copy all read it.
 #include <array>
 
 #include "base/Text.h"

@@ -26,9 +26,15 @@ namespace tarnwick {
 
 class Form1 final : public FormEvents, public GFCEvents, private ListingWait {
  public:
-  // `names` is the order in which the user expects names: the platform's.
-  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder())
-      : view_(view), fs_(fs), list_(names, std::move(separators)), run_(view_), windowPace_(view, kWindowPassMs) {}
+  // `names` is the order in which the user expects names, `times` the
+  // format in which they read times: the platform's.
+  Form1(FormView& view, FileSystem& fs, NumberSeparators separators = {}, const TextOrder& names = NaturalOrder(),
+        const TimeTexts& times = UtcTimes())
+      : view_(view),
+        fs_(fs),
+        list_(names, std::move(separators), times),
+        run_(view_),
+        windowPace_(view, kWindowPassMs) {}
 
   // Every question a run asks of the disk (the check of its root, its
   // listings) is asked of this many worker threads while the window runs;

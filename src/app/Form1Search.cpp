@@ -246,6 +246,7 @@ Form1::PhaseEnd Form1::AddSubfolders(const Str& root, EntryArray& entries) {
     ShowUnreadable();
     // The subfolder being counted when a stop arrives gets no row.
     if (run_.CancelRequested()) return PhaseEnd::Stopped;
+    counted.Touched(entries[i].lastWrite);  // the subfolder's own time, as the root's listing gave it
     run_.Count(counted);
     AddList(RowFacts{entries[i].path, counted, kFolderRow}, unreadable_.Total() != unreadableBefore);
     // The window runs with the list complete, keyed and in order: a header

@@ -14,7 +14,7 @@ Win32FileSystem& Win32Program::Disk() {
 }
 
 Form1& Win32Program::LoadForm1() {
-  form_.emplace(window_, Disk(), ReadNumberSeparators(), names_);
+  form_.emplace(window_, Disk(), ReadNumberSeparators(), names_, UserTimes());
   form_->ListOnWorkers(ReadAheadFileSystem::DefaultWorkers());
   if (!window_.Create(*form_, form_->ListView1())) {
     throw std::runtime_error("the main window could not be created");

@@ -53,13 +53,30 @@ class HighestRanked {
   std::vector<std::pair<double, std::uint32_t>> best_;  // a row's rank, its number
 };
 
+// The widest text a time column can show: the user's format of a time whose
+// month, day and (in either half of the day) hour all take two digits, at
+// every hour of a day, as it is local time somewhere then. No row is read.
+int WidestTimeText(const ListModel& rows, int column, const std::function<int(StrView)>& measure) {
+  // 2000-12-20 00:00 UTC, in 100 ns ticks since 1601.
+  constexpr std::uint64_t kDecember20 = 126217440000000000;
+  constexpr std::uint64_t kHour = 36000000000;
+  int widest = 0;
+  RowFactsView sample{};
+  for (std::uint64_t hour = 0; hour < 24; ++hour) {
+    sample.totals.lastWrite = kDecember20 + hour * kHour;
+    widest = std::max(widest, measure(rows.CellTextOfFacts(sample, column)));
+  }
+  return widest;
+}
+
 }  // namespace
 
 ColumnPixels WidestColumnTexts(const ListModel& rows, bool names, const std::function<int(StrView)>& measure) {
   std::vector<HighestRanked> ranked;
   for (int k = 0; k < kVisibleColumns; ++k) {
     const bool byNumber = kListView1Columns[static_cast<size_t>(kShownColumns[k])].number != nullptr;
-    ranked.emplace_back(k == 0 && !names ? 0 : byNumber ? kMeasuredNumbers : kMeasuredNames);
+    const bool unranked = (k == 0 && !names) || ColumnIsTime(kShownColumns[k]);
+    ranked.emplace_back(unranked ? 0 : byNumber ? kMeasuredNumbers : kMeasuredNames);
   }
   for (std::uint32_t row = 0; row < rows.RowCount(); ++row) {
     for (int k = 0; k < kVisibleColumns; ++k) {
@@ -67,7 +84,11 @@ ColumnPixels WidestColumnTexts(const ListModel& rows, bool names, const std::fun
     }
   }
   ColumnPixels widest{};
-  for (int k = 0; k < kVisibleColumns; ++k) widest[k] = ranked[k].WidestText(rows, kShownColumns[k], measure);
+  for (int k = 0; k < kVisibleColumns; ++k) {
+    const int column = kShownColumns[k];
+    widest[k] = ColumnIsTime(column) && rows.RowCount() > 0 ? WidestTimeText(rows, column, measure)
+                                                             : ranked[k].WidestText(rows, column, measure);
+  }
   return widest;
 }
 

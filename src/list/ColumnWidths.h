@@ -1,7 +1,7 @@
 #pragma once
-// How wide the shown columns of ListView1 are (kShownColumns, in their order). No number is cut off:
-// a number column is as wide as its widest text, never narrower than
-// designed. The name column takes whatever room the list has beyond the
+// How wide the shown columns of ListView1 are (kShownColumns, in their
+// order). No number or time is cut off: such a column is as wide as its
+// widest text, never narrower than designed. The name column takes whatever room the list has beyond the
 // others, never less than designed, and gives it back as the list narrows;
 // while it shows full paths it also widens to its widest path, up to the
 // list's whole width.

@@ -4,6 +4,7 @@
 
 #include "list/NumberFormat.h"
 #include "list/ResultColumns.h"
+#include "list/TimeText.h"
 
 namespace tarnwick {
 
@@ -22,12 +23,15 @@ Str RowsAsTable(const ListModel& rows) {
   }
   out += u"\r\n";
   for (int i = 1; i <= rows.Count(); ++i) {
-    // Numbers as plain digits, exact; the path names the entry.
+    // Numbers as plain digits, exact; the path names the entry; times in
+    // ISO 8601, UTC, as any spreadsheet reads them.
     for (const CopiedColumn& copied : kCopiedColumns) {
       if (&copied != &kCopiedColumns.front()) out += u'\t';
       const auto number = kListView1Columns[static_cast<size_t>(copied.column)].number;
       if (copied.column == kSubFullPath) {
         out += EntryPath(rows, i);
+      } else if (ColumnIsTime(copied.column)) {
+        out += IsoUtcText(rows.Facts(i).totals.lastWrite);
       } else if (number != nullptr) {
         out += PlainNumber(std::round(number(rows.Facts(i))));
       } else {

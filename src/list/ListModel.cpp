@@ -11,6 +11,7 @@ void ListModel::Clear() {
   paths_.Clear();
   order_.Clear();
   selectedRow_ = -1;
+  allBytes_ = 0;
   if (keys_ != nullptr) keys_->RowsCleared();
   if (observer_ != nullptr) observer_->RowsCleared();
 }
@@ -19,6 +20,10 @@ int ListModel::AppendRow(const RowFacts& facts) {
   const auto row = static_cast<std::uint32_t>(rows_.size());
   rows_.push_back(StoredRow{RowFactsView{paths_.Add(facts.path), facts.totals, facts.kind}});
   order_.PushBack(row);
+  if (facts.totals.bytes > 0) {
+    allBytes_ += facts.totals.bytes;
+    if (observer_ != nullptr) observer_->SharesChanged();
+  }
   if (keys_ != nullptr) keys_->RowAdded(row);
   if (observer_ != nullptr) observer_->RowAppended(Count());
   return Count();
@@ -30,7 +35,7 @@ void ListModel::AppendTextOf(std::uint32_t row, int k, Str& out) const {
   const StoredRow& r = rows_[row];
   const auto text = kListView1Columns[static_cast<size_t>(k)].text;
   if (text != nullptr) {
-    text(RowCell{r.facts, r.unit, r.fullPath, separators_}, out);
+    text(RowCell{r.facts, r.unit, r.fullPath, separators_, allBytes_, times_}, out);
   } else if (keys_ != nullptr) {
     keys_->AppendKeyText(row, out);
   }
@@ -58,6 +63,14 @@ Str ListModel::CellTextOfRow(std::uint32_t row, int k) const {
   Str text;
   AppendTextOf(row, k, text);
   return text;
+}
+
+Str ListModel::CellTextOfFacts(const RowFactsView& facts, int k) const {
+  const auto text = k >= 1 && k <= kSubItemCount ? kListView1Columns[static_cast<size_t>(k)].text : nullptr;
+  if (text == nullptr) throw std::out_of_range("sub-item");
+  Str out;
+  text(RowCell{facts, 2, false, separators_, allBytes_, times_}, out);
+  return out;
 }
 
 Str ListModel::SubItem(int position, int k) const {

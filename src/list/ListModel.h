@@ -19,13 +19,14 @@
 #include "list/RowOrder.h"
 #include "list/TextPool.h"
 #include "list/TextOrder.h"
+#include "list/TimeText.h"
 
 namespace tarnwick {
 
 // A row's texts, as a list control shows them.
 struct ListRow {
   Str text;
-  std::array<Str, kSubItemCount + 1> sub;  // sub[1]..sub[11]; sub[0] unused
+  std::array<Str, kSubItemCount + 1> sub;  // sub[1]..sub[13]; sub[0] unused
   std::int32_t icon = 0;
   std::int32_t overlay = 0;
 };
@@ -40,6 +41,9 @@ class ListObserver {
   // chosen unit or its overlay.
   virtual void RowChanged(int position) = 0;
   virtual void RowsReordered() = 0;
+  // The sum of the rows' sizes changed, so every row's share did; told
+  // before the row that changed it is appended.
+  virtual void SharesChanged() {}
   // Any row may show differently. Views that only repaint may leave it to
   // RowsReordered.
   virtual void RowsChanged() { RowsReordered(); }
@@ -67,9 +71,11 @@ class RowKeys {
 class ListModel {
  public:
   // `names`: how the names the rows may be sorted by compare (the shell's
-  // order on Windows); `separators`: the locale's, for the number texts.
-  explicit ListModel(const TextOrder& names = NaturalOrder(), NumberSeparators separators = {})
-      : names_(names), separators_(std::move(separators)) {}
+  // order on Windows); `separators`: the locale's, for the number texts;
+  // `times`: the user's format of the times.
+  explicit ListModel(const TextOrder& names = NaturalOrder(), NumberSeparators separators = {},
+                     const TimeTexts& times = UtcTimes())
+      : names_(names), separators_(std::move(separators)), times_(times) {}
   // How names compare, for the other lists of names the window shows.
   const TextOrder& Names() const { return names_; }
   ListModel(const ListModel&) = delete;
@@ -83,12 +89,14 @@ class ListModel {
   // small icon the kind until it is rendered. Returns its position.
   int AppendRow(const RowFacts& facts);
   int Count() const { return static_cast<int>(order_.Size()); }
+  // The sum of every row's size, which the shares are parts of.
+  double AllBytes() const { return allBytes_; }
 
   // The row's texts, all made at once; CellText reads one.
   ListRow Row(int position) const;
-  // The text (k 0) or sub-item k (1..11) of the row at `position`.
+  // The text (k 0) or sub-item k (1..13) of the row at `position`.
   Str CellText(int position, int k) const;
-  // Sub-item k (1..11).
+  // Sub-item k (1..13).
   Str SubItem(int position, int k) const;
   // --- Rows by their number (0 to RowCount() - 1), in the order they were
   // added rather than shown: the walk over a long list that looks nothing up.
@@ -98,6 +106,9 @@ class ListModel {
   StrView TextOfRow(std::uint32_t row) const { return TextOf(rows_.at(row)); }
   // The text or sub-item k of a row.
   Str CellTextOfRow(std::uint32_t row, int k) const;
+  // Sub-item k (1..13, not the key) as a rendered row with these facts
+  // would show it.
+  Str CellTextOfFacts(const RowFactsView& facts, int k) const;
   const RowFactsView& Facts(int position) const { return rows_[IndexAt(position)].facts; }
   std::int32_t Icon(int position) const { return rows_[IndexAt(position)].facts.kind; }
   std::int32_t Overlay(int position) const { return rows_[IndexAt(position)].overlay; }
@@ -150,6 +161,8 @@ class ListModel {
 
   const TextOrder& names_;
   NumberSeparators separators_;
+  const TimeTexts& times_;
+  double allBytes_ = 0;
   // A deque: growing it never copies the rows, so a list of many rows never
   // holds two copies of them at once.
   std::deque<StoredRow> rows_;  // in the order appended

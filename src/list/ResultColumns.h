@@ -1,15 +1,17 @@
 #pragma once
 // What a result row holds and how ListView1 shows it: one table of its
 // columns, the row's text and then sub-items 1 to 11 as other programs read
-// them (columns added later follow them, in the table and in the sub-item
-// numbers). Each gives its caption, design width, alignment, the text it
-// shows from a row's facts and how rows keyed by it compare; the rows, the
-// widths, the sort, the header clicks and the copy all read it.
+// them, then the columns added later (12 and 13), which the list shows
+// among the others through its column order. Each gives its caption, design
+// width, alignment, the text it shows from a row's facts and how rows keyed
+// by it compare; the rows, the widths, the sort, the header clicks and the
+// copy all read it.
 #include <array>
 
 #include "base/Text.h"
 #include "list/NumberFormat.h"
 #include "list/ResultRows.h"
+#include "list/TimeText.h"
 
 namespace tarnwick {
 
@@ -25,6 +27,8 @@ inline constexpr int kSubPaddedFiles = 8;    // file count, thirty digits
 inline constexpr int kSubPaddedFolders = 9;  // folder count, thirty digits
 inline constexpr int kSubKind = 10;          // "1" a folder, "2" a file lying in the root
 inline constexpr int kSubCompositeKey = 11;  // kind-and-direction digit + the key column's text
+inline constexpr int kSubShare = 12;         // "37.5%": the size as a part of all rows' sizes, drawn as a bar
+inline constexpr int kSubLastChanged = 13;   // the latest last-write time in the tree, in the user's format
 
 // The kinds of row, as sub-item kSubKind holds them and as the rows number
 // their pictures.
@@ -45,6 +49,8 @@ struct RowCell {
   int unit;       // of sub-item 1, as last rendered (0 GB, 1 MB, 2 KB); -1: never, it is empty
   bool fullPath;  // the row's text is its path, else its bare name
   const NumberSeparators& separators;
+  double allBytes;  // the sum of every row's size, of which the row shows its share
+  const TimeTexts& times;
 };
 
 struct ColumnDesign {
@@ -61,9 +67,10 @@ struct ColumnDesign {
   StrView (*name)(const RowFactsView&);
 };
 
-// Five visible columns, then seven of zero width. Both size headers sort by
-// the exact byte size, the name header by the bare name.
-inline constexpr std::array<ColumnDesign, 12> kListView1Columns{{
+// Five visible columns, seven of zero width, then two visible ones. The size
+// and share headers sort by the exact byte size, the name header by the bare
+// name.
+inline constexpr std::array<ColumnDesign, 14> kListView1Columns{{
     {"Text", u"フォルダ名", 2400, false, kSubBareName,
      [](const RowCell& c, Str& out) { out += c.fullPath ? c.facts.path : BareName(c.facts.path); }, nullptr, nullptr},
     {"SimpleSize", u"サイズ(簡略)", 1200, true, kSubPaddedSize,
@@ -94,6 +101,14 @@ inline constexpr std::array<ColumnDesign, 12> kListView1Columns{{
     {"Kind", u"", 0, false, 0, [](const RowCell& c, Str& out) { out += DecimalText(c.facts.kind); }, nullptr,
      nullptr},
     {"CompositeKey", u"", 0, false, 0, nullptr, nullptr, nullptr},
+    {"Share", u"割合", 1100, true, kSubPaddedSize,
+     [](const RowCell& c, Str& out) { out += ShareText(c.facts.totals.bytes, c.allBytes, c.separators.decimal); },
+     [](const RowFactsView& f) { return f.totals.bytes; }, nullptr},
+    {"LastChanged", u"更新日時", 1900, false, kSubLastChanged,
+     [](const RowCell& c, Str& out) {
+       if (c.facts.totals.lastWrite != 0) c.times.AppendShort(c.facts.totals.lastWrite, out);
+     },
+     [](const RowFactsView& f) { return static_cast<double>(f.totals.lastWrite); }, nullptr},
 }};
 inline constexpr int kSubItemCount = static_cast<int>(kListView1Columns.size()) - 1;
 
@@ -108,16 +123,24 @@ static_assert([] {
 
 // The columns the list shows, in the order it shows them; the first, the
 // name column, takes the room the others leave.
-inline constexpr std::array<int, 5> kShownColumns{0, kSubSimpleSize, kSubSize, kSubFiles, kSubFolders};
+inline constexpr std::array<int, 7> kShownColumns{0,         kSubSimpleSize, kSubShare,      kSubSize,
+                                                  kSubFiles, kSubFolders,    kSubLastChanged};
+
+// Whether a column shows a time: its header sorts newest first at its first
+// click, and a later time's text is not always the longer.
+constexpr bool ColumnIsTime(int column) { return column == kSubLastChanged; }
 
 // The columns a copy of the whole list holds, in order, under these names.
 struct CopiedColumn {
   const char16_t* caption;
   int column;
 };
-inline constexpr std::array<CopiedColumn, 5> kCopiedColumns{{
-    {u"Name", kSubBareName}, {u"Bytes", kSubPaddedSize}, {u"Files", kSubFiles}, {u"Folders", kSubFolders},
-    {u"Path", kSubFullPath}}};
+inline constexpr std::array<CopiedColumn, 6> kCopiedColumns{{{u"Name", kSubBareName},
+                                                             {u"Bytes", kSubPaddedSize},
+                                                             {u"Files", kSubFiles},
+                                                             {u"Folders", kSubFolders},
+                                                             {u"Path", kSubFullPath},
+                                                             {u"Last changed", kSubLastChanged}}};
 
 // The header whose column the rows are sorted by before any click: "サイズ",
 // ascending.

@@ -1,5 +1,8 @@
 #include "list/ResultRows.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "list/NumberFormat.h"
 #include "list/ResultColumns.h"
 
@@ -25,6 +28,13 @@ Str SimpleSizeText(double size, int selectedUnit, StrView decimal) {
   // The number the padded text holds: the size rounded to a whole one.
   const double v = ReadNumber(PaddedNumber(size));
   return OneDecimalDown(v, unit.divisor, decimal) + unit.suffix;
+}
+
+double ShareOf(double part, double whole) { return whole > 0 && part > 0 ? std::min(part / whole, 1.0) : 0; }
+
+Str ShareText(double part, double whole, StrView decimal) {
+  const double tenths = std::round(ShareOf(part, whole) * 1000);
+  return PlainNumber(std::floor(tenths / 10)) + Str(decimal) + PlainNumber(std::fmod(tenths, 10)) + u"%";
 }
 
 StrView OverlayTip(std::int32_t overlay) {

@@ -27,6 +27,12 @@ using RowFactsView = BasicRowFacts<StrView>;
 // selected button (0 GB, 1 MB, 2 KB), cut down to one decimal place.
 Str SimpleSizeText(double size, int selectedUnit, StrView decimal);
 
+// Sub-item 12: `part` as a share of `whole` in percent, rounded to one
+// decimal place, with the mask "0.0%"; "0.0%" when the whole is 0.
+Str ShareText(double part, double whole, StrView decimal);
+// The part of the whole, from 0 to 1, that the share's bar fills.
+double ShareOf(double part, double whole);
+
 // The info tip a row with this overlay explains its mark with; empty for a
 // row without a mark to explain.
 StrView OverlayTip(std::int32_t overlay);

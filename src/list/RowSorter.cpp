@@ -25,6 +25,10 @@ bool RowSorter::ChooseSortHeader(int header) {
   if (k == sortColumn_) {
     sortOrder_ = 1 - sortOrder_;
     ForgetOrder();
+  } else if (ColumnIsTime(k) && sortOrder_ != 1) {
+    // The newest first: what one looks for among times.
+    sortOrder_ = 1;
+    ForgetOrder();
   }
   sortColumn_ = k;
   sortHeader_ = header;

@@ -1,6 +1,7 @@
 #include "list/Win32ResultList.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -97,6 +98,14 @@ void Win32ResultList::AddColumns(int dpi) {
     if (ColumnHidden(index)) FixWidth(index);
     ++index;
   }
+  // The columns keep their sub-item numbers; only where they show moves.
+  std::array<int, kListView1Columns.size()> order{};
+  std::copy(kShownColumns.begin(), kShownColumns.end(), order.begin());
+  int next = kVisibleColumns;
+  for (int column = 0; column < static_cast<int>(order.size()); ++column) {
+    if (ColumnHidden(column)) order[static_cast<size_t>(next++)] = column;
+  }
+  ListView_SetColumnOrderArray(list_, static_cast<int>(order.size()), order.data());
   ShowSortArrow(kDesignSortHeader, 0);
 }
 
@@ -225,7 +234,15 @@ LRESULT Win32ResultList::OnCustomDraw(const NMLVCUSTOMDRAW& draw) const {
       if (model_ == nullptr || item < 0 || item >= model_->Count()) return CDRF_DODEFAULT;
       const bool marked = model_->Overlay(item + 1) == kShortTotalsOverlay;
       const bool longName = model_->CellText(item + 1, 0).size() > kListViewDrawnText;
-      return marked || longName ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+      return CDRF_NOTIFYSUBITEMDRAW | (marked || longName ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT);
+    }
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+      const auto item = static_cast<int>(draw.nmcd.dwItemSpec);
+      if (model_ == nullptr || item < 0 || item >= model_->Count() || draw.iSubItem != kSubShare) {
+        return CDRF_DODEFAULT;
+      }
+      DrawShare(draw.nmcd.hdc, item);
+      return CDRF_SKIPDEFAULT;
     }
     case CDDS_ITEMPOSTPAINT: {
       const auto item = static_cast<int>(draw.nmcd.dwItemSpec);
@@ -251,16 +268,80 @@ LRESULT Win32ResultList::OnCustomDraw(const NMLVCUSTOMDRAW& draw) const {
   return CDRF_DODEFAULT;
 }
 
+std::pair<int, int> Win32ResultList::RowColors(int item) const {
+  const bool selected = ListView_GetItemState(list_, item, LVIS_SELECTED) != 0;
+  const bool focused = ::GetFocus() == list_;
+  return {!selected ? COLOR_WINDOW : focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE,
+          !selected ? COLOR_WINDOWTEXT : focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT};
+}
+
+void Win32ResultList::DrawShare(HDC dc, int item) const {
+  RECT cell{};
+  if (!ListView_GetSubItemRect(list_, item, kSubShare, LVIR_BOUNDS, &cell)) return;
+  const auto [background, foreground] = RowColors(item);
+  ::FillRect(dc, &cell, ::GetSysColorBrush(background));
+  // The bar keeps a gap to the cell's edges that grows with the scale.
+  const int gap = ScaleForDpi(2, kDefaultDpi, dpi_);
+  RECT bar{cell.left + gap, cell.top + gap / 2, cell.right - gap, cell.bottom - gap / 2};
+  const double share = ShareOf(model_->Facts(item + 1).totals.bytes, model_->AllBytes());
+  const int full = std::max(0, static_cast<int>(bar.right - bar.left));
+  bar.right = bar.left + (share > 0 ? std::max(1, static_cast<int>(full * share + 0.5)) : 0);
+  // On a plain row the bar is filled; on a selected one, whose background
+  // may be the highlight colour itself, it is outlined in the text colour.
+  const bool plain = background == COLOR_WINDOW;
+  if (bar.right > bar.left) {
+    if (plain) {
+      ::FillRect(dc, &bar, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+    } else {
+      ::FrameRect(dc, &bar, ::GetSysColorBrush(foreground));
+    }
+  }
+
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(list_, WM_GETFONT, 0, 0));
+  const HGDIOBJ previousFont = font != nullptr ? ::SelectObject(dc, font) : nullptr;
+  const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+  const COLORREF previousColor = ::GetTextColor(dc);
+  std::wstring text = ToWide(model_->CellText(item + 1, kSubShare));
+  RECT room = cell;
+  ::InflateRect(&room, -ScaleForDpi(6, kDefaultDpi, dpi_), 0);
+  // The text takes the colour that reads on what lies under each part of it:
+  // the bar's text colour over a filled bar, the row's elsewhere.
+  const auto drawClipped = [&](const RECT& clip, int color) {
+    const int saved = ::SaveDC(dc);
+    ::IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+    ::SetTextColor(dc, ::GetSysColor(color));
+    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &room,
+                DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    ::RestoreDC(dc, saved);
+  };
+  if (plain && bar.right > bar.left) {
+    drawClipped(RECT{bar.right, cell.top, cell.right, cell.bottom}, foreground);
+    drawClipped(RECT{cell.left, cell.top, bar.right, cell.bottom}, COLOR_HIGHLIGHTTEXT);
+  } else {
+    drawClipped(cell, foreground);
+  }
+  ::SetTextColor(dc, previousColor);
+  ::SetBkMode(dc, previousMode);
+  if (previousFont != nullptr) ::SelectObject(dc, previousFont);
+}
+
+void Win32ResultList::RepaintShares() {
+  const int top = ListView_GetTopIndex(list_);
+  RECT cell{};
+  if (shownCount_ == 0 || !ListView_GetSubItemRect(list_, top, kSubShare, LVIR_BOUNDS, &cell)) return;
+  RECT client{};
+  ::GetClientRect(list_, &client);
+  const RECT column{cell.left, cell.top, cell.right, client.bottom};
+  ::InvalidateRect(list_, &column, FALSE);
+}
+
 void Win32ResultList::DrawWholeName(HDC dc, int item, const Str& name) const {
   RECT label{};
   if (!ListView_GetItemRect(list_, item, &label, LVIR_LABEL)) return;
   // The list view's background and cut text give way to the whole text in
   // the colours it used; a line kept at the top and bottom leaves the focus
   // rectangle it may have drawn.
-  const bool selected = ListView_GetItemState(list_, item, LVIS_SELECTED) != 0;
-  const bool focused = ::GetFocus() == list_;
-  const int background = !selected ? COLOR_WINDOW : focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE;
-  const int foreground = !selected ? COLOR_WINDOWTEXT : focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT;
+  const auto [background, foreground] = RowColors(item);
   RECT fill = label;
   ::InflateRect(&fill, 0, -1);
   ::FillRect(dc, &fill, ::GetSysColorBrush(background));
@@ -343,6 +424,8 @@ void Win32ResultList::Flush() {
   if (work.selection) ShowSelection(model_->Selected(), true);
   const int last = std::min(work.last, shownCount_);
   if (work.first <= last) ListView_RedrawItems(list_, work.first - 1, last - 1);
+  if (sharesStale_) RepaintShares();
+  sharesStale_ = false;
   refresh_.CatchUpTook(::GetTickCount64() - start);
 }
 
@@ -399,6 +482,14 @@ void Win32ResultList::RowsReordered() {
   // The list view keeps its selection by index; the selected row may have
   // moved to another position.
   ShowSelection(model_->Selected(), false);
+  Schedule();
+}
+
+void Win32ResultList::SharesChanged() {
+  if (list_ == nullptr) return;
+  // Every share in view is now another; the row that changed the sum comes
+  // next and brings the catch-up that repaints them.
+  sharesStale_ = true;
   Schedule();
 }
 

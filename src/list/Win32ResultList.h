@@ -11,6 +11,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
+
 #include "base/Twips.h"
 #include "list/ColumnWidths.h"
 #include "list/ListModel.h"
@@ -30,7 +32,8 @@ class Win32ResultList final : public ListObserver {
   // The list view is going away: the model stops reporting to it.
   void Detach();
 
-  // The twelve columns at their design widths for the given DPI.
+  // The columns at their design widths for the given DPI, shown in the
+  // order kShownColumns gives, the hidden ones after them.
   void AddColumns(int dpi);
   // The DPI (and with it the font) changed: the columns fit their texts
   // measured afresh.
@@ -71,6 +74,7 @@ class Win32ResultList final : public ListObserver {
   void RowAppended(int position) override;
   void RowChanged(int position) override;
   void RowsReordered() override;
+  void SharesChanged() override;
   void RowMoved(int from, int to) override;
   void SelectionChanged(int position) override;
 
@@ -81,6 +85,14 @@ class Win32ResultList final : public ListObserver {
   // Draws a name longer than the list view draws whole over the label of
   // row `item` (0 for the first).
   void DrawWholeName(HDC dc, int item, const Str& name) const;
+  // Draws the share cell of row `item`: a bar of the highlight colour over
+  // the row's part of the cell's width, its percentage over that.
+  void DrawShare(HDC dc, int item) const;
+  // The background and text colours (COLOR_*) of row `item` as the list view
+  // draws it, selected or not.
+  std::pair<int, int> RowColors(int item) const;
+  // Repaints the share cells in view, whose sum changed.
+  void RepaintShares();
   // Selects the row at `position` (0: none) in the list view. A row the list
   // view has not been told of yet is told of first when `tellCount`, else it
   // is selected at the next catch-up.
@@ -99,6 +111,7 @@ class Win32ResultList final : public ListObserver {
   bool syncPosted_ = false;
   bool timerSet_ = false;
   bool syncingSelection_ = false;
+  bool sharesStale_ = false;  // the share cells in view show an old sum
 };
 
 }  // namespace tarnwick

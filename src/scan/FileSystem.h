@@ -25,6 +25,7 @@ struct DirEntry {
   std::uint32_t attributes = 0;         // 0 when they could not be read
   std::optional<std::uint64_t> length;  // empty when it could not be read
   std::uint32_t reparseTag = 0;         // with kAttrReparsePoint: its tag, 0 if unknown
+  std::uint64_t lastWrite = 0;          // 100 ns ticks since 1601 (UTC), as FILETIME; 0 when unknown
 };
 
 // A folder that merely points elsewhere (junction, symbolic link, mount

@@ -196,13 +196,14 @@ void GFC::GFC_GetFileCoAndSize(const Str& Path, FolderTotals& Totals) {
     if (cancelFlag_) {
       // After a cancel the folders still in progress finish their own lists
       // but enter no further folder.
-      top.totals.AddFolder(FolderTotals());
+      top.totals.AddFolder(FolderTotals::OfFolder(entry));
       continue;
     }
     CountingFolder child;
     child.path = ChildFolderPath(top.path, entry.name);
+    child.totals = FolderTotals::OfFolder(entry);
     if (!IsLink(entry) && !List(child.path, child.entries)) {
-      top.totals.AddFolder(FolderTotals());
+      top.totals.AddFolder(child.totals);
       continue;
     }
     stack.push_back(std::move(child));

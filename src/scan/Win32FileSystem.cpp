@@ -71,7 +71,9 @@ bool Win32FileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entri
     // With the reparse-point bit, dwReserved0 holds the reparse tag.
     const std::uint32_t tag = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
     entries.push_back(DirEntry{FromWide(data.cFileName), data.dwFileAttributes,
-                               LengthOf(data.nFileSizeHigh, data.nFileSizeLow), tag});
+                               LengthOf(data.nFileSizeHigh, data.nFileSizeLow), tag,
+                               (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                   data.ftLastWriteTime.dwLowDateTime});
     Listed(entries.size());
   } while (::FindNextFileW(find.get(), &data));
   return ::GetLastError() == ERROR_NO_MORE_FILES;

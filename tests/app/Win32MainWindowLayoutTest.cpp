@@ -3,6 +3,7 @@
 // bar whatever the window's size.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/Win32WindowFixture.h"
 #include "base/Win32Text.h"
@@ -145,19 +146,22 @@ TEST_F(MainWindowTest, Command4ToolTip) {
   EXPECT_EQ(FromWide(text), u"１つ上のフォルダを開いて検」");
 }
 
-TEST_F(MainWindowTest, TwelveColumnsFiveVisible) {
+TEST_F(MainWindowTest, FourteenColumnsSevenVisibleInTheirOrder) {
   HWND list = Get(DesignedControl::ListView1);
   EXPECT_NE(::GetWindowLongPtrW(list, GWL_STYLE) & LVS_OWNERDATA, 0);
   EXPECT_EQ((::GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK), LVS_REPORT);
-  ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 12);
+  ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 14);
+  std::vector<int> order(14);
+  ASSERT_TRUE(ListView_GetColumnOrderArray(list, 14, order.data()));
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 12, 2, 3, 4, 13, 5, 6, 7, 8, 9, 10, 11}));
   struct Column {
     const char16_t* caption;
     int width;
     int format;
   };
-  // The name column takes what the list has beyond the others' 326 pixels.
+  // The name column takes what the list has beyond the others' 526 pixels.
   const Column columns[] = {
-      {u"フォルダ名", std::max<int>(160, Client(list).right - 326), LVCFMT_LEFT},
+      {u"フォルダ名", std::max<int>(160, Client(list).right - 526), LVCFMT_LEFT},
       {u"サイズ(簡略)", 80, LVCFMT_RIGHT},
       {u"サイズ", 96, LVCFMT_RIGHT},
       {u"ファイル数", 67, LVCFMT_RIGHT},
@@ -169,8 +173,10 @@ TEST_F(MainWindowTest, TwelveColumnsFiveVisible) {
       {u"", 0, LVCFMT_LEFT},
       {u"", 0, LVCFMT_LEFT},
       {u"", 0, LVCFMT_LEFT},
+      {u"割合", 73, LVCFMT_RIGHT},
+      {u"更新日時", 127, LVCFMT_LEFT},
   };
-  for (int i = 0; i < 12; ++i) {
+  for (int i = 0; i < 14; ++i) {
     wchar_t caption[64] = {};
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;

@@ -354,7 +354,11 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   // changes, only the count does.
   AddSorted(u"middle", 150);
   RECT update = FlushAndGetUpdateRect();
-  EXPECT_TRUE(::IsRectEmpty(&update));
+  // Only the shares, of a sum now larger, show otherwise.
+  RECT share{};
+  ListView_GetSubItemRect(List(), 0, kSubShare, LVIR_BOUNDS, &share);
+  EXPECT_GE(update.left, share.left);
+  EXPECT_LE(update.right, share.right);
   EXPECT_EQ(static_cast<int>(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)), 101);
   EXPECT_EQ(Cell(51, 0), u"middle");
   PaintNow();
@@ -381,6 +385,33 @@ TEST_F(ResultListTest, OnlyRowsInViewThatChangedAreRepainted) {
   EXPECT_GE(update.bottom, ItemRect(perPage - 1).bottom);
   EXPECT_EQ(Cell(0, 0), u"first");
   EXPECT_EQ(Cell(1, 0), u"r100");
+}
+
+// Each share cell shows a bar of the highlight colour over the row's part of
+// its width; a row of 0 bytes shows none.
+TEST_F(ResultListTest, ShareCellsShowTheirPartAsABar) {
+  AddRow(u"most", 900, kFolderRow);
+  AddRow(u"some", 100, kFolderRow);
+  AddRow(u"none", 0, kFolderRow);
+  PaintNow();
+  const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+  const std::uint32_t bar = GetRValue(highlight) << 16 | GetGValue(highlight) << 8 | GetBValue(highlight);
+  const std::vector<std::uint32_t> screen = ScreenPixels(List());
+  RECT client{};
+  ::GetClientRect(List(), &client);
+  const LONG width = client.right;
+  const double least[] = {0.6, 0.02, 0}, most[] = {0.95, 0.15, 0};  // of the cell's pixels in the bar's colour
+  for (int item = 0; item < 3; ++item) {
+    RECT cell{};
+    ListView_GetSubItemRect(List(), item, kSubShare, LVIR_BOUNDS, &cell);
+    double inBar = 0;
+    for (LONG y = cell.top; y < cell.bottom; ++y) {
+      for (LONG x = cell.left; x < cell.right; ++x) inBar += (screen[static_cast<size_t>(y * width + x)] & 0xFFFFFF) == bar;
+    }
+    inBar /= static_cast<double>((cell.bottom - cell.top) * (cell.right - cell.left));
+    EXPECT_GE(inBar, least[item]) << item;
+    EXPECT_LE(inBar, most[item]) << item;
+  }
 }
 
 // The pixels of the list after the catch-ups are those a full repaint draws:

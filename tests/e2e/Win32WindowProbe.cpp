@@ -34,8 +34,9 @@
 //   window_probe close                          closes the window
 //   window_probe double-click NAME              double-clicks the row shown as NAME
 //   window_probe click NAME                     clicks the row shown as NAME
-//   window_probe columns                        prints the visible columns' widths, then
-//                                               the width of each one's widest text
+//   window_probe columns                        prints the visible columns' widths, in the
+//                                               order shown, then the width of each one's
+//                                               widest text
 //   window_probe resize W H                     asks for a window W x H; prints the size it
 //                                               got, the rows the list shows, the name
 //                                               column's and the root box's widths
@@ -326,7 +327,7 @@ int PrintColumns() {
   RemoteList list(listWindow);
   if (!list.Usable()) return 1;
   std::string widths, texts = "|";
-  for (int column = 0; column < 5; ++column) {
+  for (const int column : tarnwick::kShownColumns) {
     int widest = 0;
     for (int row = 0; row < list.Rows(); ++row) widest = std::max(widest, list.StringWidth(list.Text(row, column)));
     widths += std::to_string(::SendMessageW(listWindow, LVM_GETCOLUMNWIDTH, column, 0)) + ' ';
@@ -401,8 +402,11 @@ int ClickHeader(int header) {
   HWND list = main ? ::FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
   HWND headers = list ? ::FindWindowExW(list, nullptr, WC_HEADERW, nullptr) : nullptr;
   if (headers == nullptr || header < 1) return 1;
+  // The columns show in the table's order of shown columns, the hidden ones
+  // (of no width) after them.
   int left = 0;
-  for (int column = 0; column < header - 1; ++column) {
+  for (const int column : tarnwick::kShownColumns) {
+    if (column == header - 1) break;
     left += static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
   }
   const int width = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, header - 1, 0));

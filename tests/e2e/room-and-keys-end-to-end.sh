@@ -14,6 +14,9 @@ tree="$work/sparse"
 mkdir -p "$tree/huge" "$tree/small"
 truncate -s 10G "$tree/huge/big.bin"
 head -c 5 /dev/zero > "$tree/small/f"
+touch -d '2020-05-06 07:08:09 UTC' "$tree/huge/big.bin" "$tree/huge"
+touch -d '2021-10-11 12:13:14 UTC' "$tree/small/f"
+touch -d '2019-01-01 00:00:00 UTC' "$tree/small"
 probe() { "$WINE" "$probe" "$@" | tr -d '\r'; }
 # The named columns of every row: "BareName SimpleSize", say.
 rows() { probe rows "$(winpath "$work/rows.tsv")" >/dev/null && awk -F'\t' -v names="$*" '
@@ -23,10 +26,10 @@ rows() { probe rows "$(winpath "$work/rows.tsv")" >/dev/null && awk -F'\t' -v na
 "$WINE" "$exe" "$(winpath "$tree")" >/dev/null 2>&1 &
 app=$!
 probe wait-status "Complate. All Search 2Files , 10737418245Bytes." 120000 >/dev/null || fail "no completion text"
-numbers_fit() { # each number column wider than its widest text by the list view's margins
+numbers_fit() { # each number, share and time column wider than its widest text by the list view's margins
   local line w t
   line=$(probe columns)
-  for c in 2 3 4 5; do
+  for c in 2 3 4 5 6 7; do
     read -r w t <<<"$(echo "$line" | awk -F'|' -v c="$c" '{ split($1, w, " "); split($2, t, " "); print w[c], t[c] }')"
     [ "$w" -ge $((t + 8)) ] || fail "a column of $w pixels for a text $t wide: $line"
   done
@@ -40,20 +43,20 @@ numbers_fit
 
 # resize prints the size the window got, its list's rows, the name column's
 # and the root box's widths.
-read -r _ _ _ name_a text_a <<<"$(probe resize 700 720)"
+read -r _ _ _ name_a text_a <<<"$(probe resize 860 720)"
 read -r _ _ _ name_b text_b <<<"$(probe resize 1270 1000)"
-[ "$((name_b - name_a)) $((text_b - text_a))" = "570 570" ] || fail "name column $name_a -> $name_b, root box $text_a -> $text_b"
-[ "$(probe resize 700 720 | cut -d' ' -f4-)" = "$name_a $text_a" ] || fail "the room is not given back"
+[ "$((name_b - name_a)) $((text_b - text_a))" = "410 410" ] || fail "name column $name_a -> $name_b, root box $text_a -> $text_b"
+[ "$(probe resize 860 720 | cut -d' ' -f4-)" = "$name_a $text_a" ] || fail "the room is not given back"
 read -r w h rows _ <<<"$(probe resize 200 150)"
 [ "$rows" -ge 5 ] || fail "asked for 200 x 150: $w x $h with $rows rows"
-echo "name column and root box took 570 more pixels and gave them back; 200 x 150 gave $w x $h, $rows rows"
+echo "name column and root box took 410 more pixels and gave them back; 200 x 150 gave $w x $h, $rows rows"
 probe resize 800 700 >/dev/null
 
 probe click huge >/dev/null || fail "cannot click huge"
 probe copy ctrl c "$(winpath "$work/path.txt")" >/dev/null || fail "Ctrl+C copied nothing"
 [ "$(cat "$work/path.txt")" = "$(winpath "$tree/huge")\\" ] || fail "Ctrl+C copied: $(cat "$work/path.txt")"
 probe copy ctrl shift c "$(winpath "$work/table.txt")" >/dev/null || fail "Ctrl+Shift+C copied nothing"
-printf 'Name\tBytes\tFiles\tFolders\tPath\r\nsmall\t5\t1\t0\t%s\\\r\nhuge\t10737418240\t1\t0\t%s\\\r\n' \
+printf 'Name\tBytes\tFiles\tFolders\tPath\tLast changed\r\nsmall\t5\t1\t0\t%s\\\t2021-10-11T12:13:14Z\r\nhuge\t10737418240\t1\t0\t%s\\\t2020-05-06T07:08:09Z\r\n' \
   "$(winpath "$tree/small")" "$(winpath "$tree/huge")" | diff -u - "$work/table.txt" || fail "Ctrl+Shift+C's table"
 
 head -c 3 /dev/zero > "$tree/small/g"

@@ -129,7 +129,7 @@ TEST_F(Win32Sort, HiddenColumnsCanNeitherBeWidenedNorClicked) {
   program.Form().AddList(RowFacts{u"C:\\r\\a\\", {1, 0, 0}, kFolderRow});
   const std::vector<int> design = Widths();
   RECT last{};
-  Header_GetItemRect(Header(), 4, &last);  // "ディレクトリ数", the last visible one
+  Header_GetItemRect(Header(), kSubLastChanged, &last);  // "更新日時", the last visible one
   const LPARAM onDivider = MAKELPARAM(last.right, (last.top + last.bottom) / 2);
   const LPARAM dragged = MAKELPARAM(last.right + 80, (last.top + last.bottom) / 2);
 
@@ -141,21 +141,26 @@ TEST_F(Win32Sort, HiddenColumnsCanNeitherBeWidenedNorClicked) {
   ::SendMessageW(Header(), WM_LBUTTONDBLCLK, MK_LBUTTON, onDivider);
   ::SendMessageW(Header(), WM_LBUTTONUP, 0, onDivider);
   Drain(program.Loop());
-  for (int index = 5; index < static_cast<int>(design.size()); ++index) EXPECT_EQ(Widths()[index], 0) << index;
+  for (int index = 0; index < static_cast<int>(design.size()); ++index) {
+    if (ColumnHidden(index)) EXPECT_EQ(Widths()[index], 0) << index;
+  }
 
-  // The visible column itself still widens from just inside its divider,
-  // and the hidden ones stay closed while it does.
-  const LPARAM inside = MAKELPARAM(last.right - 2, (last.top + last.bottom) / 2);
+  // A visible column still widens from just inside its divider, and the
+  // hidden ones stay closed while it does.
+  RECT folders{};
+  Header_GetItemRect(Header(), kSubFolders, &folders);
+  const LPARAM inside = MAKELPARAM(folders.right - 2, (folders.top + folders.bottom) / 2);
+  const LPARAM pulled = MAKELPARAM(folders.right + 80, (folders.top + folders.bottom) / 2);
   ::SendMessageW(Header(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-  ::SendMessageW(Header(), WM_MOUSEMOVE, MK_LBUTTON, dragged);
-  ::SendMessageW(Header(), WM_LBUTTONUP, 0, dragged);
+  ::SendMessageW(Header(), WM_MOUSEMOVE, MK_LBUTTON, pulled);
+  ::SendMessageW(Header(), WM_LBUTTONUP, 0, pulled);
   Drain(program.Loop());
   std::vector<int> widened = design;
-  widened[4] = design[4] + 82;
+  widened[kSubFolders] = design[kSubFolders] + 82;
   EXPECT_EQ(Widths(), widened);
 
   // Clicks right of the headers sort nothing.
-  Header_GetItemRect(Header(), 4, &last);
+  Header_GetItemRect(Header(), kSubLastChanged, &last);
   ClickHeaderAt(last.right + 1);
   ClickHeaderAt(last.right + 40);
   EXPECT_EQ(program.Form().Sorting().SortColumn(), kSubPaddedSize);

@@ -267,7 +267,7 @@ TEST_F(ListNavigation, GoingUpSelectsTheFolderLeftBehind) {
     EXPECT_EQ(view.focusedRow, PositionOf(u"C:\\Data\\B\\"));
   }
   // The name as the user typed it; a file's row is never the place.
-  for (const Str& typed : {u"C:\\Data\\b", u"C:\\Data\\a.txt"}) {
+  for (const Str typed : {u"C:\\Data\\b", u"C:\\Data\\a.txt"}) {
     view.text1 = typed;
     form.ListView1_KeyDown(kKeyBack, 0);
     EXPECT_EQ(form.ListView1().Selected(), typed.back() == u'b' ? PositionOf(u"C:\\Data\\B\\") : 0);

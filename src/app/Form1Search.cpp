@@ -62,12 +62,7 @@ void Form1::PressSearch(const Str& textBefore) {
     RunWhilePressed& operator=(const RunWhilePressed&) = delete;
   } running(run_);
   const char16_t* refusal = nullptr;
-  std::optional<Str> folder;
-  try {
-    folder = ValidatedRoot(view_.Text1(), refusal);
-  } catch (const std::exception&) {
-    refusal = kUnusablePathText;
-  }
+  const std::optional<Str> folder = ValidatedRoot(view_.Text1(), refusal);
   if (!folder) {
     EndRootCheck(textBefore, refusal);
     return;
@@ -81,12 +76,7 @@ void Form1::PressStop() {
   // the disk holds up is given up and the stop goes ahead.
   run_.BeginPressCheck();
   const char16_t* refusal = nullptr;
-  std::optional<Str> folder;
-  try {
-    folder = ValidatedRoot(view_.Text1(), refusal);
-  } catch (const std::exception&) {
-    refusal = kUnusablePathText;
-  }
+  const std::optional<Str> folder = ValidatedRoot(view_.Text1(), refusal);
   const bool gaveUp = run_.EndPressCheck();
   if (!folder && !gaveUp) {
     if (refusal != nullptr) view_.ShowMessage(refusal);
@@ -97,7 +87,7 @@ void Form1::PressStop() {
   run_.RequestStop();
 }
 
-std::optional<Str> Form1::ValidatedRoot(const Str& text, const char16_t*& refusal) {
+std::optional<Str> Form1::ValidatedRoot(const Str& text, const char16_t*& refusal) try {
   // Each step tells a refused text from a question given up, which refuses
   // nothing.
   if (text.empty()) {
@@ -117,6 +107,11 @@ std::optional<Str> Form1::ValidatedRoot(const Str& text, const char16_t*& refusa
     return std::nullopt;
   }
   return folder;
+} catch (const std::exception&) {
+  // What a check cannot get through (running out of memory, say) leaves
+  // the text unusable.
+  refusal = kUnusablePathText;
+  return std::nullopt;
 }
 
 void Form1::BeginRootCheck() {

@@ -16,7 +16,21 @@ constexpr std::uint32_t kAttrHidden = 0x2;
 constexpr std::uint32_t kAttrSystem = 0x4;
 constexpr std::uint32_t kAttrDirectory = 0x10;
 constexpr std::uint32_t kAttrArchive = 0x20;
+constexpr std::uint32_t kAttrSparseFile = 0x200;
 constexpr std::uint32_t kAttrReparsePoint = 0x400;
+constexpr std::uint32_t kAttrCompressed = 0x800;
+constexpr std::uint32_t kAttrOffline = 0x1000;
+constexpr std::uint32_t kAttrRecallOnOpen = 0x40000;
+constexpr std::uint32_t kAttrRecallOnDataAccess = 0x400000;
+
+// A file's identity on its volume, as the listing gives it; all zeros when
+// the listing has none (some file systems), and then every name of it is a
+// file of its own.
+struct FileId {
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+  bool Known() const { return low != 0 || high != 0; }
+};
 
 // One name of a folder with what the enumeration itself said about it, so that
 // classifying and measuring an entry needs no further system call.
@@ -26,6 +40,11 @@ struct DirEntry {
   std::optional<std::uint64_t> length;  // empty when it could not be read
   std::uint32_t reparseTag = 0;         // with kAttrReparsePoint: its tag, 0 if unknown
   std::uint64_t lastWrite = 0;          // 100 ns ticks since 1601 (UTC), as FILETIME; 0 when unknown
+  // What a file takes on its volume: the allocation the listing gave, or the
+  // compressed size where that differs (compressed, sparse, deduplicated).
+  std::uint64_t onDisk = 0;
+  FileId id;
+  std::uint32_t volume = 0;  // serial number of the volume the listing came from
 };
 
 // A folder that merely points elsewhere (junction, symbolic link, mount
@@ -54,7 +73,8 @@ class FileSystem {
   void SetListingObserver(ListingObserver* observer) { listingObserver_ = observer; }
 
   // Every entry of `folder` (a folder path ending in "\"), "." and ".." left
-  // out, in the platform's order. False when the folder cannot be enumerated.
+  // out, in the platform's order, each with its size on disk settled
+  // (SizeOnDisk.h). False when the folder cannot be enumerated.
   virtual bool ListFolder(const Str& folder, std::vector<DirEntry>& entries) = 0;
 
   // Attribute bits of a file or folder, or nothing when they cannot be read.
@@ -63,6 +83,15 @@ class FileSystem {
   // Whether the folder `folder` (ending in "\") is itself a link folder,
   // which is never entered.
   virtual bool IsLink(const Str& folder) = 0;
+
+  // What the file `path` takes on its volume when that is not its
+  // allocation (compressed, sparse, deduplicated), or nothing when it cannot
+  // be told. It opens the file's metadata, so it is asked only where the
+  // listing cannot tell, and never of an online-only file.
+  virtual std::optional<std::uint64_t> CompressedSize(const Str& path) {
+    (void)path;
+    return std::nullopt;
+  }
 
   // Looks for the first normal file matching `pattern`. False only when the
   // look-up itself fails (access denied, no medium, a malformed path); a

@@ -14,6 +14,14 @@ struct FindHandleTraits {
 };
 using UniqueFindHandle = UniqueAny<FindHandleTraits>;
 
+// CreateFileW, too, fails with INVALID_HANDLE_VALUE.
+struct FileHandleTraits {
+  using type = HANDLE;
+  static type invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(type h) { ::CloseHandle(h); }
+};
+using UniqueFileHandle = UniqueAny<FileHandleTraits>;
+
 struct ItemIdListTraits {
   using type = PIDLIST_ABSOLUTE;
   static type invalid() { return nullptr; }

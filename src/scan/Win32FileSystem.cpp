@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "base/Win32Handles.h"
 #include "base/Win32Text.h"
 #include "scan/Path.h"
+#include "scan/SizeOnDisk.h"
+#include "scan/Win32DirectoryReader.h"
 
 namespace tarnwick {
 
@@ -22,10 +26,6 @@ std::wstring ToSystemPath(StrView path) {
 }
 
 namespace {
-
-bool IsDotName(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}
 
 std::uint64_t LengthOf(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
 
@@ -55,28 +55,50 @@ bool FindEntry(const Str& path, WIN32_FIND_DATAW& data) {
   return static_cast<bool>(FindFirst(ToSystemPath(entry), data));
 }
 
+// Opened for listing alone, sharing everything, so that nobody else's work
+// in the folder is held up while it is read.
+UniqueFileHandle OpenFolderForListing(const std::wstring& folder) {
+  return UniqueFileHandle(::CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY | SYNCHRONIZE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// The serial number of the volume holding the open `folder`, 0 when unknown.
+std::uint32_t VolumeSerial(HANDLE folder) {
+  BY_HANDLE_FILE_INFORMATION info;
+  return ::GetFileInformationByHandle(folder, &info) ? info.dwVolumeSerialNumber : 0;
+}
+
 }  // namespace
 
 bool Win32FileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entries) {
   entries.clear();
-  WIN32_FIND_DATAW data;
-  UniqueFindHandle find = FindFirst(ToSystemPath(folder) + L"*", data);
-  if (!find) {
-    // Only an empty drive root has no entries at all; anything else (a
-    // missing folder, access denied, no medium) is a failure.
-    return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+  const std::wstring path = ToSystemPath(folder);
+  if (!Fits(path)) return false;
+  std::uint32_t volume = 0;
+  {
+    const UniqueFileHandle handle = OpenFolderForListing(path);
+    if (!handle) return false;
+    volume = VolumeSerial(handle.get());
+    Win32DirectoryReader reader(handle.get(), volumes_.ListingClassOf(volume), volume);
+    for (size_t told = 0; reader.ReadMore(entries);) {
+      while (told < entries.size()) Listed(++told);
+    }
+    if (reader.FellBack()) volumes_.RefusedExtendedClass(volume);
+    // Only an empty drive root has no entries at all, not even "." and "..";
+    // anything else (access denied, no medium, a share gone) is a failure.
+    const DWORD error = reader.Error();
+    if (error != ERROR_NO_MORE_FILES && !(error == ERROR_FILE_NOT_FOUND && !reader.Started())) return false;
   }
-  do {
-    if (IsDotName(data.cFileName)) continue;
-    // With the reparse-point bit, dwReserved0 holds the reparse tag.
-    const std::uint32_t tag = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
-    entries.push_back(DirEntry{FromWide(data.cFileName), data.dwFileAttributes,
-                               LengthOf(data.nFileSizeHigh, data.nFileSizeLow), tag,
-                               (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                                   data.ftLastWriteTime.dwLowDateTime});
-    Listed(entries.size());
-  } while (::FindNextFileW(find.get(), &data));
-  return ::GetLastError() == ERROR_NO_MORE_FILES;
+  // IDs of an unknown volume could meet those of another: each name then
+  // counts as a file of its own.
+  if (volume == 0) {
+    for (DirEntry& entry : entries) entry.id = FileId{};
+  }
+  if (std::any_of(entries.begin(), entries.end(), MayAskCompressedSize)) {
+    SettleSizesOnDisk(*this, folder, entries, volumes_.Facts(volume, path));
+  }
+  return true;
 }
 
 std::optional<std::uint32_t> Win32FileSystem::Attributes(const Str& path) {
@@ -93,6 +115,17 @@ bool Win32FileSystem::IsLink(const Str& folder) {
   if (!FindEntry(folder, entry)) return false;
   const std::uint32_t tag = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? entry.dwReserved0 : 0;
   return IsLinkFolder(entry.dwFileAttributes, tag);
+}
+
+std::optional<std::uint64_t> Win32FileSystem::CompressedSize(const Str& path) {
+  const std::wstring systemPath = ToSystemPath(path);
+  if (!Fits(systemPath)) return std::nullopt;
+  DWORD high = 0;
+  // INVALID_FILE_SIZE is also the low half of some sizes: only the error tells.
+  ::SetLastError(NO_ERROR);
+  const DWORD low = ::GetCompressedFileSizeW(systemPath.c_str(), &high);
+  if (low == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) return std::nullopt;
+  return LengthOf(high, low);
 }
 
 bool Win32FileSystem::ProbePattern(const Str& pattern) {

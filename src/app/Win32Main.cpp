@@ -7,6 +7,7 @@
 
 #include "app/Win32Program.h"
 #include "base/Win32Text.h"
+#include "scan/Win32Placeholders.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ class ScopedOle {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  tarnwick::ExposeCloudPlaceholders();
   const ScopedOle ole;
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof(controls);

@@ -209,7 +209,7 @@ Form1::PhaseEnd Form1::AddRootFiles(const Str& root, EntryArray& entries) {
     // Its length as the listing gave it; one the listing could not measure
     // (the file went meanwhile) ends the run as a failure.
     if (!entries[i].length) return PhaseEnd::Failed;
-    AddList(RowFacts{entries[i].path + u'\\', FolderTotals::OfFile(entries[i]), kRootFileRow});
+    AddList(RowFacts{entries[i].path + u'\\', run_.GF().RootFileTotals(entries[i]), kRootFileRow});
     // A root of many files keeps the window answering: a stop, Esc or a
     // close made meanwhile is seen by the check below. The counter is written
     // where the user can see it change (it costs more than the row itself):

@@ -78,6 +78,11 @@ Str ListModel::SubItem(int position, int k) const {
   return CellText(position, k);
 }
 
+Str ListModel::Tip(int position) const {
+  const StoredRow& r = rows_[IndexAt(position)];
+  return RowTip(r.facts, r.overlay, separators_.thousands);
+}
+
 void ListModel::SetOverlay(int position, std::int32_t overlay) {
   StoredRow& r = rows_[IndexAt(position)];
   if (r.overlay == overlay) return;

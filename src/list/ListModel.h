@@ -26,7 +26,7 @@ namespace tarnwick {
 // A row's texts, as a list control shows them.
 struct ListRow {
   Str text;
-  std::array<Str, kSubItemCount + 1> sub;  // sub[1]..sub[13]; sub[0] unused
+  std::array<Str, kSubItemCount + 1> sub;  // sub[1]..sub[14]; sub[0] unused
   std::int32_t icon = 0;
   std::int32_t overlay = 0;
 };
@@ -94,9 +94,9 @@ class ListModel {
 
   // The row's texts, all made at once; CellText reads one.
   ListRow Row(int position) const;
-  // The text (k 0) or sub-item k (1..13) of the row at `position`.
+  // The text (k 0) or sub-item k (1..14) of the row at `position`.
   Str CellText(int position, int k) const;
-  // Sub-item k (1..13).
+  // Sub-item k (1..14).
   Str SubItem(int position, int k) const;
   // --- Rows by their number (0 to RowCount() - 1), in the order they were
   // added rather than shown: the walk over a long list that looks nothing up.
@@ -106,12 +106,14 @@ class ListModel {
   StrView TextOfRow(std::uint32_t row) const { return TextOf(rows_.at(row)); }
   // The text or sub-item k of a row.
   Str CellTextOfRow(std::uint32_t row, int k) const;
-  // Sub-item k (1..13, not the key) as a rendered row with these facts
+  // Sub-item k (1..14, not the key) as a rendered row with these facts
   // would show it.
   Str CellTextOfFacts(const RowFactsView& facts, int k) const;
   const RowFactsView& Facts(int position) const { return rows_[IndexAt(position)].facts; }
   std::int32_t Icon(int position) const { return rows_[IndexAt(position)].facts.kind; }
   std::int32_t Overlay(int position) const { return rows_[IndexAt(position)].overlay; }
+  // The info tip of the row at `position` (RowTip); empty for most rows.
+  Str Tip(int position) const;
   // The overlay picture of a row (0: none). Never compared, so it never
   // moves the row.
   void SetOverlay(int position, std::int32_t overlay);

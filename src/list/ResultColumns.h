@@ -1,7 +1,7 @@
 #pragma once
 // What a result row holds and how ListView1 shows it: one table of its
 // columns, the row's text and then sub-items 1 to 11 as other programs read
-// them, then the columns added later (12 and 13), which the list shows
+// them, then the columns added later (12 to 14), which the list shows
 // among the others through its column order. Each gives its caption, design
 // width, alignment, the text it shows from a row's facts and how rows keyed
 // by it compare; the rows, the widths, the sort, the header clicks and the
@@ -29,6 +29,7 @@ inline constexpr int kSubKind = 10;          // "1" a folder, "2" a file lying i
 inline constexpr int kSubCompositeKey = 11;  // kind-and-direction digit + the key column's text
 inline constexpr int kSubShare = 12;         // "37.5%": the size as a part of all rows' sizes, drawn as a bar
 inline constexpr int kSubLastChanged = 13;   // the latest last-write time in the tree, in the user's format
+inline constexpr int kSubOnDisk = 14;        // "1,234,567": bytes the tree takes on the disk, grouped
 
 // The kinds of row, as sub-item kSubKind holds them and as the rows number
 // their pictures.
@@ -67,10 +68,10 @@ struct ColumnDesign {
   StrView (*name)(const RowFactsView&);
 };
 
-// Five visible columns, seven of zero width, then two visible ones. The size
-// and share headers sort by the exact byte size, the name header by the bare
-// name.
-inline constexpr std::array<ColumnDesign, 14> kListView1Columns{{
+// Five visible columns, seven of zero width, then three visible ones. The
+// size and share headers sort by the exact byte size, the name header by the
+// bare name.
+inline constexpr std::array<ColumnDesign, 15> kListView1Columns{{
     {"Text", u"フォルダ名", 2400, false, kSubBareName,
      [](const RowCell& c, Str& out) { out += c.fullPath ? c.facts.path : BareName(c.facts.path); }, nullptr, nullptr},
     {"SimpleSize", u"サイズ(簡略)", 1200, true, kSubPaddedSize,
@@ -109,6 +110,9 @@ inline constexpr std::array<ColumnDesign, 14> kListView1Columns{{
        if (c.facts.totals.lastWrite != 0) c.times.AppendShort(c.facts.totals.lastWrite, out);
      },
      [](const RowFactsView& f) { return static_cast<double>(f.totals.lastWrite); }, nullptr},
+    {"OnDisk", u"ディスク上のサイズ", 1800, true, kSubOnDisk,
+     [](const RowCell& c, Str& out) { out += GroupedNumber(c.facts.totals.onDisk, c.separators.thousands); },
+     [](const RowFactsView& f) { return f.totals.onDisk; }, nullptr},
 }};
 inline constexpr int kSubItemCount = static_cast<int>(kListView1Columns.size()) - 1;
 
@@ -123,8 +127,8 @@ static_assert([] {
 
 // The columns the list shows, in the order it shows them; the first, the
 // name column, takes the room the others leave.
-inline constexpr std::array<int, 7> kShownColumns{0,         kSubSimpleSize, kSubShare,      kSubSize,
-                                                  kSubFiles, kSubFolders,    kSubLastChanged};
+inline constexpr std::array<int, 8> kShownColumns{0,          kSubSimpleSize, kSubShare,   kSubSize,
+                                                  kSubOnDisk, kSubFiles,      kSubFolders, kSubLastChanged};
 
 // Whether a column shows a time: its header sorts newest first at its first
 // click, and a later time's text is not always the longer.
@@ -135,8 +139,9 @@ struct CopiedColumn {
   const char16_t* caption;
   int column;
 };
-inline constexpr std::array<CopiedColumn, 6> kCopiedColumns{{{u"Name", kSubBareName},
+inline constexpr std::array<CopiedColumn, 7> kCopiedColumns{{{u"Name", kSubBareName},
                                                              {u"Bytes", kSubPaddedSize},
+                                                             {u"Bytes on disk", kSubOnDisk},
                                                              {u"Files", kSubFiles},
                                                              {u"Folders", kSubFolders},
                                                              {u"Path", kSubFullPath},

@@ -41,4 +41,25 @@ StrView OverlayTip(std::int32_t overlay) {
   return overlay == kShortTotalsOverlay ? StrView(kShortTotalsTip) : StrView();
 }
 
+Str RowTip(const RowFactsView& facts, std::int32_t overlay, StrView thousands) {
+  Str tip(OverlayTip(overlay));
+  const auto sentence = [&tip](Str text) {
+    if (!tip.empty()) tip += u' ';
+    tip += text;
+  };
+  const FolderTotals& t = facts.totals;
+  if (t.laterLinks > 0) {
+    sentence(GroupedNumber(t.laterLinks, thousands) +
+             (t.laterLinks == 1 ? u" hard link of a file counted under another name adds"
+                                : u" hard links of files counted under another name add") +
+             u" nothing to the size on disk.");
+  }
+  if (t.cloudFiles > 0) {
+    sentence(GroupedNumber(t.cloudFiles, thousands) + (t.cloudFiles == 1 ? u" file is" : u" files are") +
+             u" online only: " + GroupedNumber(t.cloudBytes, thousands) +
+             u" bytes are kept in the cloud, not on this disk.");
+  }
+  return tip;
+}
+
 }  // namespace tarnwick

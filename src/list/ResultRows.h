@@ -37,4 +37,10 @@ double ShareOf(double part, double whole);
 // row without a mark to explain.
 StrView OverlayTip(std::int32_t overlay);
 
+// The whole info tip of a row: its mark, then what of its "サイズ" takes no
+// room on this disk (names of files counted at another name, online-only
+// files); empty when there is nothing to say. Numbers grouped with
+// `thousands`.
+Str RowTip(const RowFactsView& facts, std::int32_t overlay, StrView thousands);
+
 }  // namespace tarnwick

@@ -363,7 +363,7 @@ void Win32ResultList::OnGetInfoTip(NMLVGETINFOTIPW& tip) const {
   if (model_ == nullptr || tip.iItem < 0 || tip.iItem >= model_->Count() || tip.pszText == nullptr || tip.cchTextMax <= 0) {
     return;
   }
-  const StrView text = OverlayTip(model_->Overlay(tip.iItem + 1));
+  const Str text = model_->Tip(tip.iItem + 1);
   // Other rows keep what the list view offers: the name, when it is cut off.
   if (text.empty()) return;
   const std::wstring wide = ToWide(text);

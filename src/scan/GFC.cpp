@@ -189,7 +189,7 @@ void GFC::GFC_GetFileCoAndSize(const Str& Path, FolderTotals& Totals) {
         finish(FolderTotals());
         continue;
       }
-      top.totals.AddFile(entry);
+      top.totals.AddFile(entry, FirstName(entry));
       continue;
     }
 

@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "scan/FileSystem.h"
 #include "scan/FolderTotals.h"
+#include "scan/SeenFiles.h"
 
 namespace tarnwick {
 
@@ -65,7 +66,13 @@ class GFC {
   // counted as a folder. Leaves Totals alone once a listener has cancelled.
   void GFC_GetFileCoAndSize(const Str& Path, FolderTotals& Totals);
 
+  // A file lying in the root, as its row shows it: its own length and, if
+  // no other name of it was counted before, its room on the disk.
+  FolderTotals RootFileTotals(const DirEntry& file) { return FolderTotals::OfFile(file, FirstName(file)); }
+
   bool CancelFlag() const { return cancelFlag_; }
+  // The memory that remembering the files counted so far takes.
+  size_t SeenFileBytes() const { return seen_.BytesHeld(); }
 
  private:
   bool CollectFiles(const Str& Path, EntryArray& DestFiles, bool SearchSubDir);
@@ -74,6 +81,7 @@ class GFC {
   // Enumerates `folder` into `entries`, telling the listener when it cannot.
   bool List(const Str& folder, std::vector<DirEntry>& entries);
   void RaiseUnreadable(const Str& Path, Unreadable What);
+  bool FirstName(const DirEntry& file) { return seen_.FirstTime(file.volume, file.id); }
 
   FileSystem& fs_;
   GFCEvents* events_;
@@ -83,6 +91,9 @@ class GFC {
   Str keptPath_;
   std::vector<DirEntry> keptEntries_;
   bool kept_ = false;
+  // Every file this scanner counted, root files and trees alike: one
+  // scanner serves one search, so a file is counted once in it.
+  SeenFiles seen_;
 };
 
 }  // namespace tarnwick

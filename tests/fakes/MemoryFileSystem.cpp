@@ -101,12 +101,30 @@ bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entr
   for (const Str& name : node->second.children) {
     const Str child = p + u'\\' + name;
     const Node& c = nodes_.at(child);
-    DirEntry e{name, failAttributes_.count(child) ? 0u : c.attributes, std::nullopt, c.reparseTag};
+    DirEntry e;
+    e.name = name;
+    e.attributes = failAttributes_.count(child) ? 0u : c.attributes;
+    e.reparseTag = c.reparseTag;
     if (failLength_.count(child) == 0 && !(c.attributes & kAttrDirectory)) e.length = c.length;
+    e.onDisk = c.room.allocation;
+    e.id = c.room.id;
+    e.volume = c.room.volume;
     entries.push_back(std::move(e));
     Listed(entries.size());
   }
+  SettleSizesOnDisk(*this, p + u"\\", entries, volume);
   return true;
+}
+
+std::optional<std::uint64_t> MemoryFileSystem::CompressedSize(const Str& path) {
+  Asked(path);
+  const Str p = Normalise(path);
+  {
+    const std::lock_guard<std::mutex> lock(asking_.mutex);
+    opened_.push_back(p);
+  }
+  auto node = nodes_.find(p);
+  return node == nodes_.end() ? std::nullopt : node->second.room.compressed;
 }
 
 std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {

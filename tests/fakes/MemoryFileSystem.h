@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "scan/FileSystem.h"
+#include "scan/SizeOnDisk.h"
 
 namespace tarnwick::testing {
 
@@ -22,6 +23,20 @@ class MemoryFileSystem : public FileSystem {
   void AddFolder(const Str& path, std::uint32_t attributes = kAttrDirectory, std::uint32_t reparseTag = 0);
   void AddFile(const Str& path, std::uint64_t length, std::uint32_t attributes = kAttrArchive);
   void Remove(const Str& path);
+
+  // What the listing says of a file's room on its volume, and what asking
+  // its compressed size answers (nothing: the question fails).
+  struct Room {
+    std::uint64_t allocation = 0;
+    FileId id;
+    std::uint32_t volume = 1;
+    std::optional<std::uint64_t> compressed;
+  };
+  void SetRoom(const Str& path, const Room& room) { nodes_[Normalise(path)].room = room; }
+  // The facts of the one volume every listing settles its sizes with.
+  VolumeFacts volume;
+  // Every file asked something of itself (its compressed size), which opens it.
+  const std::vector<Str>& FilesOpened() const { return opened_; }
 
   void FailListing(const Str& folder) { failListing_.insert(Normalise(folder)); }
   void FailAttributes(const Str& path) { failAttributes_.insert(Normalise(path)); }
@@ -46,12 +61,14 @@ class MemoryFileSystem : public FileSystem {
   std::optional<std::uint32_t> Attributes(const Str& path) override;
   bool IsLink(const Str& folder) override;
   bool ProbePattern(const Str& pattern) override;
+  std::optional<std::uint64_t> CompressedSize(const Str& path) override;
 
  private:
   struct Node {
     std::uint32_t attributes = 0;
     std::uint64_t length = 0;
     std::uint32_t reparseTag = 0;
+    Room room;
     std::vector<Str> children;  // names, in the order added
   };
   static Str Normalise(const Str& path);
@@ -65,6 +82,7 @@ class MemoryFileSystem : public FileSystem {
 
   std::set<Str> failListing_, failAttributes_, failLength_, failProbe_;
   int listings_ = 0;
+  std::vector<Str> opened_;
   // Who asked, and what hangs: a copy starts with none of it.
   struct Asking {
     Asking() = default;

@@ -223,9 +223,9 @@ TEST_F(ListNavigation, KeysGoUpOrShowTheMenusAtTheSelectedRow) {
 
 TEST_F(ListNavigation, KeysCopyTheRowsOrSearchAgain) {
   const Str table =
-      u"Name\tBytes\tFiles\tFolders\tPath\tLast changed\r\nA\t1000\t3\t0\tC:\\Data\\A\\\t\r\n"
-      u"B\t2345\t4\t1\tC:\\Data\\B\\\t\r\na.txt\t10\t0\t0\tC:\\Data\\a.txt\t\r\n"
-      u"b.txt\t20\t0\t0\tC:\\Data\\b.txt\t\r\n";
+      u"Name\tBytes\tBytes on disk\tFiles\tFolders\tPath\tLast changed\r\nA\t1000\t0\t3\t0\tC:\\Data\\A\\\t\r\n"
+      u"B\t2345\t0\t4\t1\tC:\\Data\\B\\\t\r\na.txt\t10\t0\t0\t0\tC:\\Data\\a.txt\t\r\n"
+      u"b.txt\t20\t0\t0\t0\tC:\\Data\\b.txt\t\r\n";
   const struct {
     int selected;
     std::int16_t key, shift;

@@ -23,7 +23,7 @@ bool MayAskCompressedSize(const DirEntry& file) {
 bool AsksCompressedSize(const DirEntry& file, const VolumeFacts& volume) {
   // A small file kept inside its directory record has no allocation either;
   // only one longer than a cluster is suspect.
-  return !volume.remote && MayBeAsked(file) &&
+  return !volume.remote && volume.shrinksFiles && MayBeAsked(file) &&
          (StoredShrunk(file) || (file.onDisk == 0 && file.length.value_or(0) > volume.clusterBytes));
 }
 

@@ -22,6 +22,10 @@ struct VolumeFacts {
   std::uint32_t clusterBytes = 4096;
   // A question on a remote share can block for as long as the share likes.
   bool remote = false;
+  // The volume can hold a file in fewer bytes than its length (compressed or
+  // sparse files). Where it cannot, a file's compressed size is merely its
+  // length, and the allocation its listing gave is already the truth.
+  bool shrinksFiles = true;
 };
 
 // Online-only: its contents are elsewhere until it is opened or read.

@@ -25,6 +25,10 @@ VolumeFacts AskFacts(const std::wstring& folder) {
   root.resize(std::wcslen(root.c_str()));
   // A drive letter mapped to a share is remote too.
   if (::GetDriveTypeW(root.c_str()) == DRIVE_REMOTE) facts.remote = true;
+  DWORD flags = 0;
+  if (::GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0)) {
+    facts.shrinksFiles = (flags & (FILE_FILE_COMPRESSION | FILE_SUPPORTS_SPARSE_FILES)) != 0;
+  }
   DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
   if (::GetDiskFreeSpaceW(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters) &&
       sectorsPerCluster * bytesPerSector != 0) {

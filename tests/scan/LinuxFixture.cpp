@@ -38,6 +38,13 @@ std::vector<ExpectedTotals> ReadExpectedTotals(const Str& fixtureRoot) {
   return result;
 }
 
+ExpectedRoom ReadExpectedRoom(const Str& fixtureRoot) {
+  std::ifstream in(ToWide(fixtureRoot + u"ondisk.expected").c_str());
+  ExpectedRoom room;
+  in >> room.onDisk >> room.bytes;
+  return room;
+}
+
 Str LongTail() {
   Str tail;
   for (char16_t level = u'1'; level <= u'6'; ++level) {

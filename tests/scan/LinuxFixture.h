@@ -29,6 +29,14 @@ struct ExpectedTotals {
 };
 std::vector<ExpectedTotals> ReadExpectedTotals(const Str& fixtureRoot);
 
+// ondisk.expected: what stat said of the folder "ondisk", the allocations of
+// its distinct files and the lengths of all its names; -1 when unread.
+struct ExpectedRoom {
+  double onDisk = -1;
+  double bytes = -1;
+};
+ExpectedRoom ReadExpectedRoom(const Str& fixtureRoot);
+
 // The six 48-character folder names below "long\" and "tree\deep\", joined
 // with "\" and ending in "\".
 Str LongTail();

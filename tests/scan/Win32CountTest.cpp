@@ -17,7 +17,7 @@ using testing::TempTree;
 using V = std::vector<std::string>;
 
 struct Totals {
-  double files = -1, bytes = -1, dirs = -1;
+  double files = -1, bytes = -1, dirs = -1, onDisk = -1;
 };
 
 class Win32Count : public ::testing::Test {
@@ -25,7 +25,7 @@ class Win32Count : public ::testing::Test {
   Totals Count(const Str& path) {
     FolderTotals t;
     scanner.GFC_GetFileCoAndSize(path, t);
-    return Totals{t.files, t.bytes, t.folders};
+    return Totals{t.files, t.bytes, t.folders, t.onDisk};
   }
   Win32FileSystem fs;
   ScanRecorder events;
@@ -62,6 +62,19 @@ TEST_F(Win32Count, LinkBackToAnAncestorIsOneEmptyFolder) {
   EXPECT_EQ(link.bytes, 0);
   EXPECT_EQ(link.dirs, 0);
   EXPECT_EQ(events.ProgressPaths(), (V{f + "loop\\a\\b\\up\\"}));
+}
+
+// The room a tree takes is what the disk holds: a file of several names once,
+// wherever its names lie, and a sparse file as little as it takes; its size
+// still counts every name.
+TEST_F(Win32Count, RoomOnDiskCountsEachFileOnceAndSparseFilesAsTheyLie) {
+  TARNWICK_REQUIRE_LINUX_FIXTURE(fixture);
+  const testing::ExpectedRoom expected = testing::ReadExpectedRoom(fixture);
+  ASSERT_GT(expected.onDisk, 0);
+  const Totals t = Count(fixture + u"ondisk\\");
+  EXPECT_EQ(t.files, 8);
+  EXPECT_EQ(t.bytes, expected.bytes);
+  EXPECT_EQ(t.onDisk, expected.onDisk);
 }
 
 TEST_F(Win32Count, LongPathsAndJapaneseNames) {

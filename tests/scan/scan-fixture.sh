@@ -1,8 +1,8 @@
 #!/bin/sh
 # Makes, on the Linux side, the folders that the Windows-side scanner tests
 # read through Wine: things only Linux tools can make (directory symbolic
-# links, sparse files of several GiB) and a generated tree whose totals are
-# counted independently here, with find, for the tests to compare against.
+# links, sparse files of several GiB, hard links) and folders whose totals
+# are counted independently here, with find, for the tests to compare against.
 #
 #   scan-fixture.sh setup DIR     (re)creates DIR
 #   scan-fixture.sh cleanup DIR   removes DIR
@@ -93,6 +93,34 @@ make_tree() {
   ln -s alpha "$t/link-at-top"
 }
 
+# File of the given length with real data, so that it takes real room.
+data() { yes 'some real data' | head -c "$2" >"$1"; }
+
+# Files that take room other than their length: one file under several
+# names (two in one folder, one in each of two subfolders, one in the folder
+# itself and one below it), a sparse file and small files of real data.
+make_ondisk() {
+  o=$dir/ondisk
+  mkdir -p "$o/one" "$o/two"
+  data "$o/three-bytes" 3
+  data "$o/one/plain" 10000
+  data "$o/one/shared" 70000
+  ln "$o/one/shared" "$o/one/shared-again"
+  ln "$o/one/shared" "$o/two/shared-too"
+  data "$o/top" 5000
+  ln "$o/top" "$o/two/top-below"
+  file "$o/two/sparse" 8000000
+}
+
+# What stat says of that folder: the allocations of its distinct files (a
+# file of several names counted once) and the lengths of all its names.
+count_ondisk() {
+  o=$dir/ondisk
+  on_disk=$(find "$o" -type f -printf '%i %b\n' | sort -u | awk '{ s += $2 * 512 } END { printf "%.0f", s }')
+  bytes=$(find "$o" -type f -printf '%s\n' | awk '{ s += $1 } END { printf "%.0f", s }')
+  printf '%s\t%s\n' "$on_disk" "$bytes" >"$dir/ondisk.expected"
+}
+
 # Totals of every immediate subfolder of the tree, links not followed: files
 # are regular files, folders are directories and links to directories (a link
 # is a folder that is not entered), and dangling links are nothing.
@@ -118,6 +146,8 @@ case $1 in
     make_long
     make_tree
     count_tree
+    make_ondisk
+    count_ondisk
     ;;
   cleanup)
     rm -rf "$dir"

@@ -79,7 +79,8 @@ bool Win32FileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entri
   {
     const UniqueFileHandle handle = OpenFolderForListing(path);
     if (!handle) return false;
-    volume = VolumeSerial(handle.get());
+    volume = folderVolumes_.Take(folder).value_or(0);
+    if (volume == 0) volume = VolumeSerial(handle.get());
     Win32DirectoryReader reader(handle.get(), volumes_.ListingClassOf(volume), volume);
     for (size_t told = 0; reader.ReadMore(entries);) {
       while (told < entries.size()) Listed(++told);
@@ -90,6 +91,7 @@ bool Win32FileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entri
     const DWORD error = reader.Error();
     if (error != ERROR_NO_MORE_FILES && !(error == ERROR_FILE_NOT_FOUND && !reader.Started())) return false;
   }
+  folderVolumes_.Listed(folder, volume, entries);
   // IDs of an unknown volume could meet those of another: each name then
   // counts as a file of its own.
   if (volume == 0) {

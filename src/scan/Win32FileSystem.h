@@ -2,6 +2,7 @@
 #include <string>
 
 #include "scan/FileSystem.h"
+#include "scan/FolderVolumes.h"
 #include "scan/Win32Volumes.h"
 
 namespace tarnwick {
@@ -25,6 +26,7 @@ class Win32FileSystem final : public FileSystem {
 
  private:
   Win32Volumes volumes_;
+  FolderVolumes folderVolumes_;
 };
 
 }  // namespace tarnwick

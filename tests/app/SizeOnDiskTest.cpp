@@ -64,6 +64,8 @@ TEST_F(SizeOnDisk, EachFileTakesItsRoomOnceAndOnlineOnlyFilesAreNeverOpened) {
   File(u"C\\on open", 1000000, {0, {9}, 1, 1000000}, kAttrArchive | kAttrRecallOnOpen);
   File(u"C\\on access", 2000, {0, {10}, 1, 2000}, kAttrArchive | kAttrSparseFile | kAttrRecallOnDataAccess);
   File(u"C\\offline", 3000, {4096, {11}, 1, 3000}, kAttrArchive | kAttrOffline);
+  fs.AddFolder(u"C:\\R\\E");
+  File(u"E\\cloud", 5000, {0, {12}}, kAttrArchive | kAttrOffline);
   fs.AddFolder(u"C:\\R\\D");
   // The same ID on another volume is another file.
   File(u"D\\doc", 4096, {4096, {2}, 2});
@@ -73,6 +75,7 @@ TEST_F(SizeOnDisk, EachFileTakesItsRoomOnceAndOnlineOnlyFilesAreNeverOpened) {
       {u"root.bin", {u"8,192", u"5,000"}}, {u"shared.bin", {u"4,096", u"3,000"}},
       {u"A", {u"149,632", u"10,308,192"}},  {u"B", {u"4,096", u"7,196"}},
       {u"C", {u"4,096", u"1,009,096"}},     {u"D", {u"4,096", u"4,096"}},
+      {u"E", {u"0", u"5,000"}},
   };
   ASSERT_EQ(rows.size(), expected.size());
   for (const auto& [name, texts] : expected) {

@@ -111,7 +111,12 @@ inline constexpr std::array<ColumnDesign, 15> kListView1Columns{{
      },
      [](const RowFactsView& f) { return static_cast<double>(f.totals.lastWrite); }, nullptr},
     {"OnDisk", u"ディスク上のサイズ", 1800, true, kSubOnDisk,
-     [](const RowCell& c, Str& out) { out += GroupedNumber(c.facts.totals.onDisk, c.separators.thousands); },
+     // "0" where "サイズ" would show nothing: taking no room is what a
+     // sparse or online-only tree is worth seeing.
+     [](const RowCell& c, Str& out) {
+       const double onDisk = c.facts.totals.onDisk;
+       out += onDisk >= 0.5 ? GroupedNumber(onDisk, c.separators.thousands) : Str(u"0");
+     },
      [](const RowFactsView& f) { return f.totals.onDisk; }, nullptr},
 }};
 inline constexpr int kSubItemCount = static_cast<int>(kListView1Columns.size()) - 1;

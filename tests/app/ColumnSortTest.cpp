@@ -19,26 +19,28 @@ constexpr int kSimpleSizeHeader = 2;
 constexpr int kSizeHeader = 3;
 constexpr int kFilesHeader = 4;
 constexpr int kFoldersHeader = 5;
+constexpr int kOnDiskHeader = kSubOnDisk + 1;
 
 class ColumnSort : public ::testing::Test {
  protected:
   ListModel& list() { return form->ListView1(); }
 
-  void AddRootFile(const Str& name, double size) {
-    form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, 0, 0}, kRootFileRow});
+  void AddRootFile(const Str& name, double size, double onDisk = 0) {
+    form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, 0, 0, 0, onDisk}, kRootFileRow});
   }
-  void AddFolder(const Str& name, double size, double files = 0, double folders = 0) {
-    form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, files, folders}, kFolderRow});
+  void AddFolder(const Str& name, double size, double files = 0, double folders = 0, double onDisk = 0) {
+    form->AddList(RowFacts{u"C:\\r\\" + name + u"\\", {size, files, folders, 0, onDisk}, kFolderRow});
   }
-  // Root files first, as a run adds them, then folders.
+  // Root files first, as a run adds them, then folders. Sizes on disk go
+  // their own way: a sparse folder takes nothing, an empty one its records.
   void AddTheRows() {
-    AddRootFile(u"f50", 50);
-    AddRootFile(u"f5000", 5000);
-    AddRootFile(u"f7", 7);
-    AddFolder(u"d10", 10, 30, 2);
-    AddFolder(u"d100000", 100000, 1, 3);
-    AddFolder(u"d0", 0, 200, 1);
-    AddFolder(u"d9", 9, 4, 4);
+    AddRootFile(u"f50", 50, 4096);
+    AddRootFile(u"f5000", 5000, 8192);
+    AddRootFile(u"f7", 7, 0);
+    AddFolder(u"d10", 10, 30, 2, 8192);
+    AddFolder(u"d100000", 100000, 1, 3, 0);
+    AddFolder(u"d0", 0, 200, 1, 12288);
+    AddFolder(u"d9", 9, 4, 4, 4096);
   }
   Names Texts() {
     Names out;
@@ -86,6 +88,16 @@ TEST_F(ColumnSort, HeaderClicksChooseTheKeyColumnAndTheDirection) {
       {"folder count, ascending", {kFoldersHeader}, 9, 0, {u"d0", u"d10", u"d100000", u"d9", u"f7", u"f50", u"f5000"}},
       {"name", {kNameHeader}, 6, 0, {u"d0", u"d9", u"d10", u"d100000", u"f7", u"f50", u"f5000"}},
       {"name twice", {kNameHeader, kNameHeader}, 6, 1, {u"d100000", u"d10", u"d9", u"d0", u"f5000", u"f50", u"f7"}},
+      {"size on disk keeps descending",
+       {kSizeHeader, kOnDiskHeader},
+       kSubOnDisk,
+       1,
+       {u"d0", u"d10", u"d9", u"d100000", u"f5000", u"f50", u"f7"}},
+      {"size on disk, ascending",
+       {kOnDiskHeader},
+       kSubOnDisk,
+       0,
+       {u"d100000", u"d9", u"d10", u"d0", u"f7", u"f50", u"f5000"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

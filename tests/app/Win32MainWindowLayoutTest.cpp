@@ -146,22 +146,22 @@ TEST_F(MainWindowTest, Command4ToolTip) {
   EXPECT_EQ(FromWide(text), u"１つ上のフォルダを開いて検」");
 }
 
-TEST_F(MainWindowTest, FourteenColumnsSevenVisibleInTheirOrder) {
+TEST_F(MainWindowTest, FifteenColumnsEightVisibleInTheirOrder) {
   HWND list = Get(DesignedControl::ListView1);
   EXPECT_NE(::GetWindowLongPtrW(list, GWL_STYLE) & LVS_OWNERDATA, 0);
   EXPECT_EQ((::GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK), LVS_REPORT);
-  ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 14);
-  std::vector<int> order(14);
-  ASSERT_TRUE(ListView_GetColumnOrderArray(list, 14, order.data()));
-  EXPECT_EQ(order, (std::vector<int>{0, 1, 12, 2, 3, 4, 13, 5, 6, 7, 8, 9, 10, 11}));
+  ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 15);
+  std::vector<int> order(15);
+  ASSERT_TRUE(ListView_GetColumnOrderArray(list, 15, order.data()));
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 12, 2, 14, 3, 4, 13, 5, 6, 7, 8, 9, 10, 11}));
   struct Column {
     const char16_t* caption;
     int width;
     int format;
   };
-  // The name column takes what the list has beyond the others' 526 pixels.
+  // The name column takes what the list has beyond the others' 646 pixels.
   const Column columns[] = {
-      {u"フォルダ名", std::max<int>(160, Client(list).right - 526), LVCFMT_LEFT},
+      {u"フォルダ名", std::max<int>(160, Client(list).right - 646), LVCFMT_LEFT},
       {u"サイズ(簡略)", 80, LVCFMT_RIGHT},
       {u"サイズ", 96, LVCFMT_RIGHT},
       {u"ファイル数", 67, LVCFMT_RIGHT},
@@ -175,8 +175,9 @@ TEST_F(MainWindowTest, FourteenColumnsSevenVisibleInTheirOrder) {
       {u"", 0, LVCFMT_LEFT},
       {u"割合", 73, LVCFMT_RIGHT},
       {u"更新日時", 127, LVCFMT_LEFT},
+      {u"ディスク上のサイズ", 120, LVCFMT_RIGHT},
   };
-  for (int i = 0; i < 14; ++i) {
+  for (int i = 0; i < 15; ++i) {
     wchar_t caption[64] = {};
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;

@@ -29,7 +29,7 @@ probe wait-status "Complate. All Search 2Files , 10737418245Bytes." 120000 >/dev
 numbers_fit() { # each number, share and time column wider than its widest text by the list view's margins
   local line w t
   line=$(probe columns)
-  for c in 2 3 4 5 6 7; do
+  for c in 2 3 4 5 6 7 8; do
     read -r w t <<<"$(echo "$line" | awk -F'|' -v c="$c" '{ split($1, w, " "); split($2, t, " "); print w[c], t[c] }')"
     [ "$w" -ge $((t + 8)) ] || fail "a column of $w pixels for a text $t wide: $line"
   done
@@ -56,8 +56,10 @@ probe click huge >/dev/null || fail "cannot click huge"
 probe copy ctrl c "$(winpath "$work/path.txt")" >/dev/null || fail "Ctrl+C copied nothing"
 [ "$(cat "$work/path.txt")" = "$(winpath "$tree/huge")\\" ] || fail "Ctrl+C copied: $(cat "$work/path.txt")"
 probe copy ctrl shift c "$(winpath "$work/table.txt")" >/dev/null || fail "Ctrl+Shift+C copied nothing"
-printf 'Name\tBytes\tFiles\tFolders\tPath\tLast changed\r\nsmall\t5\t1\t0\t%s\\\t2021-10-11T12:13:14Z\r\nhuge\t10737418240\t1\t0\t%s\\\t2020-05-06T07:08:09Z\r\n' \
-  "$(winpath "$tree/small")" "$(winpath "$tree/huge")" | diff -u - "$work/table.txt" || fail "Ctrl+Shift+C's table"
+# On disk: the small file's blocks, and nothing of the sparse one.
+printf 'Name\tBytes\tBytes on disk\tFiles\tFolders\tPath\tLast changed\r\nsmall\t5\t%s\t1\t0\t%s\\\t2021-10-11T12:13:14Z\r\nhuge\t10737418240\t0\t1\t0\t%s\\\t2020-05-06T07:08:09Z\r\n' \
+  "$(($(stat -c %b "$tree/small/f") * 512))" "$(winpath "$tree/small")" "$(winpath "$tree/huge")" |
+  diff -u - "$work/table.txt" || fail "Ctrl+Shift+C's table"
 
 head -c 3 /dev/zero > "$tree/small/g"
 probe keys f5 >/dev/null

@@ -36,10 +36,12 @@ void MemoryFileSystem::AddFolder(const Str& path, std::uint32_t attributes, std:
   Link(p);
 }
 
-void MemoryFileSystem::AddFile(const Str& path, std::uint64_t length, std::uint32_t attributes) {
+void MemoryFileSystem::AddFile(const Str& path, std::uint64_t length, std::uint32_t attributes,
+                               std::uint32_t reparseTag) {
   const Str p = Normalise(path);
   Node& node = nodes_[p];
   node.attributes = attributes & ~kAttrDirectory;
+  node.reparseTag = reparseTag;
   node.length = length;
   Link(p);
 }

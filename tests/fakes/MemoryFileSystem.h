@@ -21,7 +21,8 @@ class MemoryFileSystem : public FileSystem {
   // Paths use "\" and no trailing "\", e.g. u"C:\\R\\A". Parents are created
   // as needed; "C:" is the root of drive C.
   void AddFolder(const Str& path, std::uint32_t attributes = kAttrDirectory, std::uint32_t reparseTag = 0);
-  void AddFile(const Str& path, std::uint64_t length, std::uint32_t attributes = kAttrArchive);
+  void AddFile(const Str& path, std::uint64_t length, std::uint32_t attributes = kAttrArchive,
+               std::uint32_t reparseTag = 0);
   void Remove(const Str& path);
 
   // What the listing says of a file's room on its volume, and what asking

@@ -147,16 +147,16 @@ TEST_F(Win32Sort, HiddenColumnsCanNeitherBeWidenedNorClicked) {
 
   // A visible column still widens from just inside its divider, and the
   // hidden ones stay closed while it does.
-  RECT folders{};
-  Header_GetItemRect(Header(), kSubFolders, &folders);
-  const LPARAM inside = MAKELPARAM(folders.right - 2, (folders.top + folders.bottom) / 2);
-  const LPARAM pulled = MAKELPARAM(folders.right + 80, (folders.top + folders.bottom) / 2);
+  RECT size{};
+  Header_GetItemRect(Header(), kSubSize, &size);
+  const LPARAM inside = MAKELPARAM(size.right - 2, (size.top + size.bottom) / 2);
+  const LPARAM pulled = MAKELPARAM(size.right + 80, (size.top + size.bottom) / 2);
   ::SendMessageW(Header(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
   ::SendMessageW(Header(), WM_MOUSEMOVE, MK_LBUTTON, pulled);
   ::SendMessageW(Header(), WM_LBUTTONUP, 0, pulled);
   Drain(program.Loop());
   std::vector<int> widened = design;
-  widened[kSubFolders] = design[kSubFolders] + 82;
+  widened[kSubSize] = design[kSubSize] + 82;
   EXPECT_EQ(Widths(), widened);
 
   // Clicks right of the headers sort nothing.

@@ -92,11 +92,14 @@ TEST_F(SizeOnDisk, EachFileTakesItsRoomOnceAndOnlineOnlyFilesAreNeverOpened) {
   std::sort(opened.begin(), opened.end());
   EXPECT_EQ(opened, (std::vector<Str>{u"C:\\R\\A\\deduplicated", u"C:\\R\\A\\packed", u"C:\\R\\A\\sparse"}));
 
-  // Nothing is asked of a remote share: the listing's allocation stands.
-  fs.volume.remote = true;
-  rows = Search();
-  EXPECT_EQ(rows[u"A"].onDisk, u"10,104,096");
-  EXPECT_EQ(fs.FilesOpened().size(), 3u);
+  // Nothing is asked of a remote share, nor on a volume that can neither
+  // compress files nor leave holes in them: the listing's allocation stands.
+  for (const VolumeFacts& volume : {VolumeFacts{.remote = true}, VolumeFacts{.shrinksFiles = false}}) {
+    fs.volume = volume;
+    rows = Search();
+    EXPECT_EQ(rows[u"A"].onDisk, u"10,104,096");
+    EXPECT_EQ(fs.FilesOpened().size(), 3u);
+  }
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ void FolderVolumes::Listed(const Str& folder, std::uint32_t volume, const std::v
   for (const DirEntry& entry : entries) {
     if (!IsFolder(entry.attributes) || (entry.attributes & kAttrReparsePoint) != 0) continue;
     if (pending_.size() >= kMostPending) pending_.clear();
-    pending_.emplace(folder + entry.name + u'\\', volume);
+    // A later listing of the same path (a disk changed in its drive) wins.
+    pending_.insert_or_assign(folder + entry.name + u'\\', volume);
   }
 }
 

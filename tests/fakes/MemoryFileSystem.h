@@ -31,7 +31,7 @@ class MemoryFileSystem : public FileSystem {
     std::uint64_t allocation = 0;
     FileId id;
     std::uint32_t volume = 1;
-    std::optional<std::uint64_t> compressed;
+    std::optional<std::uint64_t> compressed = std::nullopt;
   };
   void SetRoom(const Str& path, const Room& room) { nodes_[Normalise(path)].room = room; }
   // The facts of the one volume every listing settles its sizes with.

@@ -49,6 +49,8 @@ echo "shares and last changes: $(rows BareName Share LastChanged | tr '\t\n' ' |
 # Headers by number: 13 the share, 14 the last change. From the design
 # order (by size, ascending) the share header, sorting as size, reverses it;
 # the last change's sorts newest first, folders above files as always.
+# The window is made wide enough to show every header.
+probe resize 1200 700 >/dev/null || fail "cannot resize the window"
 for step in "13 a|b|c|r.txt|" "14 c|a|b|r.txt|" "14 b|a|c|r.txt|"; do
   probe header "${step%% *}" >/dev/null || fail "cannot click header ${step%% *}"
   [ "$(rows BareName | tr '\n' '|')" = "${step#* }" ] || fail "after header ${step%% *}: $(rows BareName | tr '\n' '|')"

@@ -4,6 +4,24 @@
 
 namespace tarnwick::testing {
 
+struct MemoryFileSystem::Inside {
+  explicit Inside(Asking& a) : asking(a) { Count(+1); }
+  ~Inside() { Count(-1); }
+  void Count(int step) {
+    const std::lock_guard<std::mutex> lock(asking.mutex);
+    asking.inside += step;
+    asking.released.notify_all();
+  }
+  Asking& asking;
+};
+
+MemoryFileSystem::~MemoryFileSystem() {
+  std::unique_lock<std::mutex> lock(asking_.mutex);
+  asking_.hangs = false;
+  asking_.released.notify_all();
+  asking_.released.wait(lock, [this] { return asking_.inside == 0; });
+}
+
 Str MemoryFileSystem::Normalise(const Str& path) {
   Str p = path;
   while (!p.empty() && p.back() == u'\\') p.pop_back();
@@ -88,6 +106,7 @@ void MemoryFileSystem::Asked(const Str& path) {
 }
 
 bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entries) {
+  const Inside inside(asking_);
   Asked(folder);
   {
     const std::lock_guard<std::mutex> lock(asking_.mutex);
@@ -119,6 +138,7 @@ bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entr
 }
 
 std::optional<std::uint64_t> MemoryFileSystem::CompressedSize(const Str& path) {
+  const Inside inside(asking_);
   Asked(path);
   const Str p = Normalise(path);
   {
@@ -130,6 +150,7 @@ std::optional<std::uint64_t> MemoryFileSystem::CompressedSize(const Str& path) {
 }
 
 std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {
+  const Inside inside(asking_);
   Asked(path);
   const Str p = Normalise(path);
   auto node = nodes_.find(p);
@@ -138,12 +159,14 @@ std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {
 }
 
 bool MemoryFileSystem::IsLink(const Str& folder) {
+  const Inside inside(asking_);
   Asked(folder);
   auto node = nodes_.find(Normalise(folder));
   return node != nodes_.end() && IsLinkFolder(node->second.attributes, node->second.reparseTag);
 }
 
 bool MemoryFileSystem::ProbePattern(const Str& pattern) {
+  const Inside inside(asking_);
   Asked(pattern);
   return failProbe_.count(pattern) == 0;
 }

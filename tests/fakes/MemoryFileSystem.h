@@ -18,6 +18,10 @@ namespace tarnwick::testing {
 
 class MemoryFileSystem : public FileSystem {
  public:
+  // Read-ahead workers outlive the search that started them: lets go of
+  // any question that hangs and waits until no call is still inside.
+  ~MemoryFileSystem() override;
+
   // Paths use "\" and no trailing "\", e.g. u"C:\\R\\A". Parents are created
   // as needed; "C:" is the root of drive C.
   void AddFolder(const Str& path, std::uint32_t attributes = kAttrDirectory, std::uint32_t reparseTag = 0);
@@ -80,6 +84,8 @@ class MemoryFileSystem : public FileSystem {
   std::map<Str, Node> nodes_;
   // Records the question and waits while its path hangs.
   void Asked(const Str& path);
+  // Counts a call as inside the file system for as long as it lives.
+  struct Inside;
 
   std::set<Str> failListing_, failAttributes_, failLength_, failProbe_;
   int listings_ = 0;
@@ -95,6 +101,7 @@ class MemoryFileSystem : public FileSystem {
     bool hangs = false;
     int letThrough = 0;
     std::atomic<int> held{0};
+    int inside = 0;
     std::map<std::thread::id, int> askers;
   };
   mutable Asking asking_;

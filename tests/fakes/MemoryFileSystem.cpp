@@ -5,7 +5,10 @@
 namespace tarnwick::testing {
 
 struct MemoryFileSystem::Inside {
-  explicit Inside(Asking& a) : asking(a) { Count(+1); }
+  Inside(MemoryFileSystem& fs, const Str& path) : asking(fs.asking_) {
+    Count(+1);
+    fs.Asked(path);
+  }
   ~Inside() { Count(-1); }
   void Count(int step) {
     const std::lock_guard<std::mutex> lock(asking.mutex);
@@ -16,9 +19,8 @@ struct MemoryFileSystem::Inside {
 };
 
 MemoryFileSystem::~MemoryFileSystem() {
+  Release();
   std::unique_lock<std::mutex> lock(asking_.mutex);
-  asking_.hangs = false;
-  asking_.released.notify_all();
   asking_.released.wait(lock, [this] { return asking_.inside == 0; });
 }
 
@@ -106,8 +108,7 @@ void MemoryFileSystem::Asked(const Str& path) {
 }
 
 bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entries) {
-  const Inside inside(asking_);
-  Asked(folder);
+  const Inside asked(*this, folder);
   {
     const std::lock_guard<std::mutex> lock(asking_.mutex);
     ++listings_;
@@ -138,8 +139,7 @@ bool MemoryFileSystem::ListFolder(const Str& folder, std::vector<DirEntry>& entr
 }
 
 std::optional<std::uint64_t> MemoryFileSystem::CompressedSize(const Str& path) {
-  const Inside inside(asking_);
-  Asked(path);
+  const Inside asked(*this, path);
   const Str p = Normalise(path);
   {
     const std::lock_guard<std::mutex> lock(asking_.mutex);
@@ -150,8 +150,7 @@ std::optional<std::uint64_t> MemoryFileSystem::CompressedSize(const Str& path) {
 }
 
 std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {
-  const Inside inside(asking_);
-  Asked(path);
+  const Inside asked(*this, path);
   const Str p = Normalise(path);
   auto node = nodes_.find(p);
   if (node == nodes_.end() || failAttributes_.count(p) != 0) return std::nullopt;
@@ -159,15 +158,13 @@ std::optional<std::uint32_t> MemoryFileSystem::Attributes(const Str& path) {
 }
 
 bool MemoryFileSystem::IsLink(const Str& folder) {
-  const Inside inside(asking_);
-  Asked(folder);
+  const Inside asked(*this, folder);
   auto node = nodes_.find(Normalise(folder));
   return node != nodes_.end() && IsLinkFolder(node->second.attributes, node->second.reparseTag);
 }
 
 bool MemoryFileSystem::ProbePattern(const Str& pattern) {
-  const Inside inside(asking_);
-  Asked(pattern);
+  const Inside asked(*this, pattern);
   return failProbe_.count(pattern) == 0;
 }
 

@@ -84,7 +84,7 @@ class MemoryFileSystem : public FileSystem {
   std::map<Str, Node> nodes_;
   // Records the question and waits while its path hangs.
   void Asked(const Str& path);
-  // Counts a call as inside the file system for as long as it lives.
+  // Asks, and counts the call as inside the file system while it lives.
   struct Inside;
 
   std::set<Str> failListing_, failAttributes_, failLength_, failProbe_;
